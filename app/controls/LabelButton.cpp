@@ -1,0 +1,19 @@
+#include "app/controls/LabelButton.h"
+
+#include "app/controls/ClickFilter.h"
+
+LabelButton::LabelButton(const QString &name, const QString &caption, QWidget *parent)
+    : QLabel(caption, parent)
+{
+    setObjectName(name);
+    setAccessibleName(caption);
+    setAlignment(Qt::AlignCenter);
+    connect(new ClickFilter(this), &ClickFilter::clicked, this, &LabelButton::clicked);
+}
+
+void LabelButton::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus())
+        ClickFilter::paintFocusFrame(this);
+}

@@ -1,0 +1,216 @@
+#include "Cp932Codec.h"
+
+#include <QSet>
+#include <QStringDecoder>
+
+#include <array>
+#include <vector>
+
+namespace {
+
+constexpr char16_t kNoChar = 0xFFFF;  // U+FFFF is a noncharacter: no byte code decodes to it
+constexpr quint16 kNoCode = 0xFFFF;   // FF is never a trail byte, so FFFF is no code
+
+// Flat lookup tables, built once. Codes below 0x100 are single bytes; lead
+// bytes start at 0x81, so single and double-byte codes never collide.
+struct Tables
+{
+    std::array<char16_t, 256> single{};
+    std::vector<char16_t> pair = std::vector<char16_t>(0x10000, kNoChar);  // by lead << 8 | trail
+    std::vector<quint16> code = std::vector<quint16>(0x10000, kNoCode);    // by UTF-16 unit
+};
+
+[[nodiscard]] constexpr bool isLead(uchar byte)
+{
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+[[nodiscard]] constexpr bool isTrail(uchar byte)
+{
+    return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
+}
+
+// The single bytes are written out rather than taken from ICU: ICU's table
+// (ibm-943) swaps the control codes 1A, 1C and 7F and leaves 80, A0 and FD-FF
+// unmapped, while Windows maps all of them one to one.
+[[nodiscard]] std::array<char16_t, 256> singleByteTable()
+{
+    std::array<char16_t, 256> table{};
+    table.fill(kNoChar);
+    for (char16_t byte = 0; byte <= 0x80; ++byte)
+        table[byte] = byte;
+    table[0xA0] = 0xF8F0;
+    for (char16_t byte = 0xA1; byte <= 0xDF; ++byte)
+        table[byte] = char16_t(0xFF61 + byte - 0xA1);  // half-width katakana
+    for (char16_t byte = 0xFD; byte <= 0xFF; ++byte)
+        table[byte] = char16_t(0xF8F1 + byte - 0xFD);
+    return table;
+}
+
+// A fresh decoder per code: after an error, resetState() does not clear
+// hasError() on Qt's ICU converters. Opening one costs well under a microsecond.
+[[nodiscard]] char16_t decodeWithIcu(uchar lead, uchar trail)
+{
+    const char pairBytes[2] = {char(lead), char(trail)};
+    QStringDecoder decoder("windows-31j", QStringConverter::Flag::Stateless);
+    const QString text = decoder.decode(QByteArrayView(pairBytes, 2));
+    if (decoder.hasError() || text.size() != 1)
+        return kNoChar;
+    return text.front().unicode();
+}
+
+// ICU's "windows-31j" agrees with Windows on every double-byte code, so the
+// pair table is read from it rather than kept as a second copy in the source.
+void fillPairTable(Tables &tables)
+{
+    if (!QStringDecoder("windows-31j").isValid())
+        qFatal("Cp932Codec: Qt was built without the ICU converter for windows-31j");
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        if (!isLead(uchar(lead)))
+            continue;
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            if (isTrail(uchar(trail)))
+                tables.pair[lead << 8 | trail] = decodeWithIcu(uchar(lead), uchar(trail));
+        }
+    }
+}
+
+[[nodiscard]] constexpr bool inRowsEdEe(quint16 code)
+{
+    return (code >> 8) == 0xED || (code >> 8) == 0xEE;
+}
+
+// Several codes can decode to one character (NEC and IBM duplicates). Windows
+// encodes to the lowest code outside rows ED and EE; visiting codes in
+// ascending order, the first one seen is the lowest.
+void offerCode(Tables &tables, char16_t ch, quint16 code)
+{
+    if (ch == kNoChar)
+        return;
+    quint16 &current = tables.code[ch];
+    if (current == kNoCode || (inRowsEdEe(current) && !inRowsEdEe(code)))
+        current = code;
+}
+
+[[nodiscard]] Tables buildTables()
+{
+    Tables tables;
+    tables.single = singleByteTable();
+    fillPairTable(tables);
+    for (quint16 byte = 0; byte <= 0xFF; ++byte)
+        offerCode(tables, tables.single[byte], byte);
+    for (int code = 0x8100; code <= 0xFCFF; ++code)
+        offerCode(tables, tables.pair[code], quint16(code));
+    return tables;
+}
+
+[[nodiscard]] const Tables &tables()
+{
+    static const Tables instance = buildTables();
+    return instance;
+}
+
+// Collects code points without a code, each once, keeping first appearance.
+class MissingList
+{
+public:
+    explicit MissingList(QList<char32_t> &list) : m_list(list) {}
+    void add(char32_t codePoint)
+    {
+        if (!m_seen.contains(codePoint)) {
+            m_seen.insert(codePoint);
+            m_list.append(codePoint);
+        }
+    }
+
+private:
+    QList<char32_t> &m_list;
+    QSet<char32_t> m_seen;
+};
+
+// The code point starting at `i`; steps `i` over the low half of a pair.
+// A lone surrogate is returned as it stands.
+[[nodiscard]] char32_t codePointAt(QStringView text, qsizetype &i)
+{
+    const QChar unit = text[i];
+    if (unit.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        return QChar::surrogateToUcs4(unit, text[++i]);
+    return unit.unicode();
+}
+
+[[nodiscard]] QString hexCodePoint(char32_t codePoint)
+{
+    return QStringLiteral("U+") + QString::number(codePoint, 16).toUpper().rightJustified(4, u'0');
+}
+
+[[nodiscard]] QString describeOne(char32_t codePoint)
+{
+    const QString code = u'(' + hexCodePoint(codePoint) + u')';
+    // A control or format character would be invisible or break the line.
+    if (!QChar::isPrint(codePoint))
+        return code;
+    return u'「' + QString::fromUcs4(&codePoint, 1) + u'」' + code;
+}
+
+} // namespace
+
+Cp932Codec::Encoded Cp932Codec::encode(QStringView text)
+{
+    const std::vector<quint16> &codeOf = tables().code;
+    Encoded result;
+    MissingList missing(result.unencodable);
+    result.bytes.resize(text.size() * 2);
+    char *const begin = result.bytes.data();
+    char *out = begin;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const quint16 code = codeOf[text[i].unicode()];
+        if (code < 0x100) {
+            *out++ = char(code);
+        } else if (code != kNoCode) {
+            *out++ = char(code >> 8);
+            *out++ = char(code & 0xFF);
+        } else {
+            missing.add(codePointAt(text, i));
+        }
+    }
+    result.bytes.truncate(out - begin);
+    return result;
+}
+
+Cp932Codec::Decoded Cp932Codec::decode(QByteArrayView bytes)
+{
+    const Tables &table = tables();
+    Decoded result;
+    result.text.resize(bytes.size());
+    QChar *const begin = result.text.data();
+    QChar *out = begin;
+    const auto *data = reinterpret_cast<const uchar *>(bytes.data());
+    const qsizetype size = bytes.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const bool lead = isLead(data[i]);
+        char16_t ch = table.single[data[i]];
+        if (lead)
+            ch = i + 1 < size ? table.pair[data[i] << 8 | data[i + 1]] : kNoChar;
+        if (ch == kNoChar) {
+            result.invalidOffset = i;
+            break;
+        }
+        *out++ = QChar(ch);
+        i += lead ? 1 : 0;
+    }
+    result.text.truncate(out - begin);
+    return result;
+}
+
+QString Cp932Codec::describe(const QList<char32_t> &codePoints, int limit)
+{
+    QStringList entries;
+    for (char32_t codePoint : codePoints) {
+        if (entries.size() == limit) {
+            entries.append(QStringLiteral("…"));
+            break;
+        }
+        entries.append(describeOne(codePoint));
+    }
+    return entries.join(u'、');
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "readme/OutputPath.h"
+#include "readme/WriteResult.h"
+
+#include <QList>
+#include <QString>
+
+struct ReadmeSettings;
+
+// Writes the ReadMe file: refuses an empty folder field, checks that every
+// character has a code in code page 932, then writes the composed text and
+// one more CR LF, all or nothing. Shows nothing itself.
+namespace ReadmeWriter {
+
+// The message for an empty folder field.
+[[nodiscard]] QString emptyFolderMessage();
+
+// The message for text that code page 932 cannot hold, naming the
+// characters that have no code.
+[[nodiscard]] QString unencodableMessage(const QString &what, const QList<char32_t> &characters);
+
+} // namespace ReadmeWriter
+
+[[nodiscard]] WriteResult WriteReadmeFile(const ReadmeSettings &settings,
+                                          PathStyle style = nativePathStyle());

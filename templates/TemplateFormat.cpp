@@ -1,0 +1,122 @@
+#include "templates/TemplateFormat.h"
+
+#include "readme/Cp932Codec.h"
+
+#include <array>
+
+namespace TemplateFormat {
+
+namespace {
+
+constexpr QStringView Separator = u"999";
+constexpr QStringView CrLf = u"\r\n";
+
+void appendQuoted(QString &text, const QString &value)
+{
+    text += u'"';
+    text += value;
+    text += u'"';
+    text += CrLf;
+}
+
+// The fields in file order, as members of the record.
+std::array<QString ReadmeSettings::*, FieldCount> fieldOrder()
+{
+    return {&ReadmeSettings::txtTitle, &ReadmeSettings::txtName,  &ReadmeSettings::txtVer,
+            &ReadmeSettings::txtDiary, &ReadmeSettings::cmbDousa, &ReadmeSettings::cmbHissu,
+            &ReadmeSettings::cmbSoft,  &ReadmeSettings::cmbTF,    &ReadmeSettings::txtURL,
+            &ReadmeSettings::txtMail,  &ReadmeSettings::cmbLine,  &ReadmeSettings::cmbFile,
+            &ReadmeSettings::cmbKakko, &ReadmeSettings::txtPath};
+}
+
+struct Field
+{
+    QString value;
+    bool quoted = false;
+};
+
+// One line of the file: the text between the first and the last double quote
+// when the line starts with one (the rest of the line when it has no second
+// quote), otherwise the whole line.
+Field readField(QStringView line)
+{
+    if (!line.startsWith(u'"'))
+        return {line.toString(), false};
+    const qsizetype last = line.lastIndexOf(u'"');
+    const QStringView inner = last > 0 ? line.sliced(1, last - 1) : line.sliced(1);
+    return {inner.toString(), true};
+}
+
+// The lines of the text without their line ends; a final line end opens no
+// further line.
+QList<QStringView> splitLines(QStringView text)
+{
+    QList<QStringView> lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (QStringView &line : lines) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+    }
+    return lines;
+}
+
+} // namespace
+
+QString templateText(const ReadmeSettings &settings, PathStyle style)
+{
+    ReadmeSettings stored = settings;
+    stored.txtPath = OutputFolderPath(settings.txtPath, style);
+
+    QString text;
+    for (QString ReadmeSettings::*field : fieldOrder())
+        appendQuoted(text, stored.*field);
+    for (const QString &heading : settings.list2Left)
+        appendQuoted(text, heading);
+    text += Separator;
+    text += CrLf;
+    for (const QString &heading : settings.List2Right)
+        appendQuoted(text, heading);
+    return text;
+}
+
+ParseResult parseTemplateText(QStringView text)
+{
+    const QList<QStringView> lines = splitLines(text);
+    ParseResult result;
+    if (lines.size() < FieldCount) {
+        result.error = u"ファイルが途中で終わっています（%1 行しかありません。少なくとも %2 行と区切りの行 999 が必要です）。"_qs
+                           .arg(lines.size())
+                           .arg(FieldCount);
+        return result;
+    }
+    qsizetype index = 0;
+    for (QString ReadmeSettings::*field : fieldOrder())
+        result.settings.*field = readField(lines.at(index++)).value;
+
+    bool separated = false;
+    for (; index < lines.size(); ++index) {
+        const Field field = readField(lines.at(index));
+        if (!separated && !field.quoted && field.value == Separator)
+            separated = true;
+        else
+            (separated ? result.settings.List2Right : result.settings.list2Left).append(field.value);
+    }
+    if (!separated)
+        result.error = u"見出しの一覧を区切る行 999 がありません。"_qs;
+    return result;
+}
+
+ParseResult parseTemplate(QByteArrayView bytes)
+{
+    const Cp932Codec::Decoded decoded = Cp932Codec::decode(bytes);
+    if (!decoded.ok()) {
+        ParseResult result;
+        result.error = u"Shift-JIS（コードページ932）として読めないバイトがあります（%1 バイト目）。"_qs
+                           .arg(decoded.invalidOffset + 1);
+        return result;
+    }
+    return parseTemplateText(decoded.text);
+}
+
+} // namespace TemplateFormat

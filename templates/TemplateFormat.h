@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/ReadmeSettings.h"
+#include "readme/OutputPath.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+// The template file: fourteen quoted lines (title, author, version, date, the
+// four environment and terms fields, web site, mail, line style, file name,
+// bracket style, output folder), the available headings, an unquoted line
+// 999, the chosen headings. Every line ends in CR LF; values are written
+// between double quotes as they are, nothing escaped. The check boxes are
+// not stored.
+namespace TemplateFormat {
+
+// The number of quoted lines before the heading lists.
+inline constexpr int FieldCount = 14;
+
+// The whole file as text (not yet encoded). The folder line goes through
+// OutputFolderPath, so it always ends in a separator.
+[[nodiscard]] QString templateText(const ReadmeSettings &settings,
+                                   PathStyle style = nativePathStyle());
+
+struct ParseResult
+{
+    // Every stored field; chkTemp and chkEdit keep their defaults.
+    ReadmeSettings settings;
+    // Why the text is no template, in Japanese; empty when it parsed.
+    QString error;
+    [[nodiscard]] bool ok() const { return error.isEmpty(); }
+};
+
+// Reads a whole template. Only an unquoted line 999 separates the heading
+// lists; a quoted value runs from the first to the last double quote of its
+// line, so values that hold double quotes come back as they were written.
+[[nodiscard]] ParseResult parseTemplateText(QStringView text);
+
+// Decodes code page 932 bytes, then parses them.
+[[nodiscard]] ParseResult parseTemplate(QByteArrayView bytes);
+
+} // namespace TemplateFormat

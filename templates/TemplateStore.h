@@ -1,0 +1,57 @@
+#pragma once
+
+#include "readme/OutputPath.h"
+#include "readme/WriteResult.h"
+#include "templates/TemplateFormat.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The folder that holds the templates, one file "<title>.tmp" each. It is
+// the folder "tmp" beside the program, or, where that cannot be made or
+// written (a read-only program folder, a plain file named "tmp"), "tmp" in
+// the user's data folder. Saving checks the name and the characters before
+// anything is written and replaces an older template atomically.
+class TemplateStore
+{
+public:
+    explicit TemplateStore(const QString &folder, PathStyle style = nativePathStyle());
+
+    // Finds or creates the store for a program that lives in `programFolder`.
+    [[nodiscard]] static TemplateStore locate(const QString &programFolder);
+
+    [[nodiscard]] QString folder() const { return m_folder; }
+    [[nodiscard]] QString filePath(const QString &name) const;
+
+    // Names of the stored templates (file names without ".tmp"), in the order
+    // the Windows file system lists a folder: by name, letter case folded.
+    [[nodiscard]] QStringList ListTemplates() const;
+
+    // Why `settings` cannot be saved as a template, in Japanese: a title that
+    // cannot be a file name, a line break in a value, characters code page
+    // 932 cannot hold. Empty when it can be saved.
+    [[nodiscard]] QString templateProblem(const ReadmeSettings &settings) const;
+
+    [[nodiscard]] WriteResult SaveTemplate(const ReadmeSettings &settings) const;
+
+    // Reads the template `name`; the result carries the reason when the
+    // file is missing, unreadable or damaged.
+    [[nodiscard]] TemplateFormat::ParseResult LoadTemplate(const QString &name) const;
+
+    // Why `title` cannot name one file in the store; empty when it can. The
+    // empty title is valid: it is the file ".tmp".
+    [[nodiscard]] static QString titleProblem(const QString &title, PathStyle style);
+
+private:
+    // The encoded file, or why there is none.
+    struct Prepared
+    {
+        QByteArray bytes;
+        QString problem;
+    };
+    [[nodiscard]] Prepared prepare(const ReadmeSettings &settings) const;
+
+    QString m_folder;
+    PathStyle m_style;
+};

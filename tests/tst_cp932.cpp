@@ -1,0 +1,237 @@
+#include "readme/Cp932Codec.h"
+
+#include <QFile>
+#include <QHash>
+#include <QTest>
+
+// Checks Cp932Codec against what Windows does, as recorded in
+// cp932-windows.tsv: every BMP code point Windows encodes, and its bytes.
+class TestCp932 : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void encodesEveryBmpCodeLikeWindows();
+    void decodesEveryWindowsCode();
+    void everyDoubleByteCodeDecodesToAnEncodableCharacter();
+    void namedPoints_data();
+    void namedPoints();
+    void decodeErrors_data();
+    void decodeErrors();
+    void reportsUnencodable_data();
+    void reportsUnencodable();
+    void describe_data();
+    void describe();
+
+private:
+    QHash<char16_t, QByteArray> m_windows;
+};
+
+namespace {
+
+[[nodiscard]] QByteArray encodeOne(char16_t unit)
+{
+    const QChar ch(unit);
+    const auto encoded = Cp932Codec::encode(QStringView(&ch, 1));
+    if (encoded.unencodable != QList<char32_t>{unit} && !encoded.ok())
+        return QByteArrayLiteral("wrong report");
+    return encoded.ok() ? encoded.bytes : QByteArray();
+}
+
+} // namespace
+
+void TestCp932::initTestCase()
+{
+    QFile file(QStringLiteral(TESSEL_TEST_DATA "/cp932-windows.tsv"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        if (line.isEmpty() || line.startsWith('#'))
+            continue;
+        const QList<QByteArray> fields = line.split('\t');
+        QCOMPARE(fields.size(), 2);
+        m_windows.insert(char16_t(fields[0].toUInt(nullptr, 16)), QByteArray::fromHex(fields[1]));
+    }
+    QVERIFY(m_windows.size() > 9000);
+}
+
+void TestCp932::encodesEveryBmpCodeLikeWindows()
+{
+    int wrong = 0;
+    QString firstWrong;
+    for (char32_t cp = 0; cp <= 0xFFFF; ++cp) {
+        const QByteArray bytes = encodeOne(char16_t(cp));
+        if (bytes != m_windows.value(char16_t(cp)) && wrong++ == 0)
+            firstWrong = QString::number(cp, 16) + u' ' + QString::fromLatin1(bytes.toHex());
+    }
+    QVERIFY2(wrong == 0, qPrintable(QString::number(wrong) + QStringLiteral(" wrong, first ") + firstWrong));
+}
+
+void TestCp932::decodesEveryWindowsCode()
+{
+    for (auto it = m_windows.cbegin(); it != m_windows.cend(); ++it) {
+        const auto decoded = Cp932Codec::decode(it.value());
+        QVERIFY2(decoded.ok() && decoded.text == QString(QChar(it.key())), it.value().toHex().constData());
+    }
+}
+
+// Windows decodes 9604 double-byte codes: JIS X 0208, the NEC row 13, the NEC
+// selected IBM extensions (rows ED, EE), the IBM extensions and the user area.
+void TestCp932::everyDoubleByteCodeDecodesToAnEncodableCharacter()
+{
+    int valid = 0;
+    for (int code = 0x8100; code <= 0xFCFF; ++code) {
+        if (code >= 0xA000 && code < 0xE000)
+            continue;  // A0-DF are single-byte characters, not lead bytes
+        const char pair[2] = {char(code >> 8), char(code & 0xFF)};
+        const auto decoded = Cp932Codec::decode(QByteArrayView(pair, 2));
+        if (!decoded.ok())
+            continue;
+        ++valid;
+        QCOMPARE(decoded.text.size(), 1);
+        QVERIFY2(m_windows.contains(decoded.text[0].unicode()), QByteArray::number(code, 16).constData());
+    }
+    QCOMPARE(valid, 9604);
+}
+
+void TestCp932::namedPoints_data()
+{
+    QTest::addColumn<uint>("codePoint");
+    QTest::addColumn<QByteArray>("bytes");      // empty: no code
+    QTest::addColumn<bool>("encodesToBytes");  // false: a duplicate Windows only decodes
+    const auto row = [](const char *name, uint cp, const char *hex, bool encodes = true) {
+        QTest::newRow(name) << cp << QByteArray::fromHex(hex) << encodes;
+    };
+    row("backslash stays 5C", 0x5C, "5C");
+    row("full-width hyphen-minus", 0xFF0D, "817C");
+    row("full-width tilde", 0xFF5E, "8160");
+    row("parallel to", 0x2225, "8161");
+    row("full-width cent", 0xFFE0, "8191");
+    row("full-width pound", 0xFFE1, "8192");
+    row("full-width not: 81CA, not FA54", 0xFFE2, "81CA");
+    row("small roman one: FA40, not EEEF", 0x2170, "FA40");
+    row("roman one: NEC 8754, not FA4A", 0x2160, "8754");
+    row("square root: 81E3, not NEC 8795", 0x221A, "81E3");
+    row("numero: 8782, not FA59", 0x2116, "8782");
+    row("IBM kanji: FA5C, not ED40", 0x7E8A, "FA5C");
+    row("half-width katakana first", 0xFF61, "A1");
+    row("half-width katakana last", 0xFF9F, "DF");
+    row("user area first", 0xE000, "F040");
+    row("user area last", 0xE757, "F9FC");
+    row("control 1A", 0x1A, "1A");
+    row("control 1C", 0x1C, "1C");
+    row("delete 7F", 0x7F, "7F");
+    row("C1 control 80", 0x80, "80");
+    row("byte A0", 0xF8F0, "A0");
+    row("byte FD", 0xF8F1, "FD");
+    row("byte FE", 0xF8F2, "FE");
+    row("byte FF", 0xF8F3, "FF");
+    row("no code: U+F86F", 0xF86F, "");
+    row("no code: yen sign", 0xA5, "");
+    row("no code: overline", 0x203E, "");
+    row("no code: minus sign", 0x2212, "");
+    row("no code: wave dash", 0x301C, "");
+    row("no code: euro", 0x20AC, "");
+    row("duplicate: EEEF decodes to small roman one", 0x2170, "EEEF", false);
+    row("duplicate: FA54 decodes to full-width not", 0xFFE2, "FA54", false);
+    row("duplicate: 8795 decodes to square root", 0x221A, "8795", false);
+}
+
+void TestCp932::namedPoints()
+{
+    QFETCH(uint, codePoint);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, encodesToBytes);
+    if (encodesToBytes)
+        QCOMPARE(encodeOne(char16_t(codePoint)).toHex(), bytes.toHex());
+    if (!bytes.isEmpty())
+        QCOMPARE(Cp932Codec::decode(bytes).text, QString(QChar(char16_t(codePoint))));
+}
+
+void TestCp932::decodeErrors_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("invalidOffset");
+    QTest::addColumn<QString>("text");
+    const auto row = [](const char *name, const char *hex, int offset, const char16_t *text) {
+        QTest::newRow(name) << QByteArray::fromHex(hex) << offset << QString::fromUtf16(text);
+    };
+    row("empty input", "", -1, u"");
+    row("all valid", "41 82A0 B1 A0", -1, u"Aあｱ\uF8F0");
+    row("lead byte at the end", "41 42 82", 2, u"AB");
+    row("lead before ASCII", "41 81 20", 1, u"A");
+    row("lead before 7F", "82 7F", 0, u"");
+    row("lead before FD", "81 FD", 0, u"");
+    row("unassigned code in row 81", "82A0 81AD", 2, u"あ");
+    row("unassigned row 85", "8540", 0, u"");
+    row("stops at the first error", "82A0 8540 82A2", 2, u"あ");
+}
+
+void TestCp932::decodeErrors()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, invalidOffset);
+    QFETCH(QString, text);
+    // Followed by a byte that would complete a truncated character: the
+    // decoder must not look past the end of its view.
+    const QByteArray padded = bytes + QByteArray::fromHex("A0");
+    const auto decoded = Cp932Codec::decode(QByteArrayView(padded).first(bytes.size()));
+    QCOMPARE(decoded.invalidOffset, qsizetype(invalidOffset));
+    QCOMPARE(decoded.text, text);
+}
+
+void TestCp932::reportsUnencodable_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QList<char32_t>>("unencodable");
+    const auto row = [](const char *name, const char16_t *text, const char *bytes, QList<char32_t> missing) {
+        QTest::newRow(name) << QStringView(text).toString() << QByteArray(bytes) << missing;
+    };
+    row("all encodable", u"a\\b", "a\\b", {});
+    row("emoji as one code point", u"a😀b", "ab", {0x1F600});
+    row("each once, first appearance first", u"€x😀€\u00A5😀", "x", {0x20AC, 0x1F600, 0xA5});
+    row("lone high surrogate", u"a\xD800" u"b", "ab", {0xD800});
+    row("lone low surrogate", u"\xDC00" u"a", "a", {0xDC00});
+    row("swapped pair", u"\xDE00\xD83D", "", {0xDE00, 0xD83D});
+    row("high surrogate at the end", u"a\xD83D", "a", {0xD83D});
+}
+
+void TestCp932::reportsUnencodable()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QList<char32_t>, unencodable);
+    const auto encoded = Cp932Codec::encode(text);
+    QCOMPARE(encoded.unencodable, unencodable);
+    QCOMPARE(encoded.bytes, bytes);
+}
+
+void TestCp932::describe_data()
+{
+    QTest::addColumn<QList<char32_t>>("codePoints");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("none") << QList<char32_t>{} << 10 << QString();
+    QTest::newRow("emoji and euro") << QList<char32_t>{0x1F600, 0x20AC} << 10
+                                    << QStringLiteral("「😀」(U+1F600)、「€」(U+20AC)");
+    QTest::newRow("control without glyph") << QList<char32_t>{0x1B, 0xA5} << 10
+                                           << QStringLiteral("(U+001B)、「¥」(U+00A5)");
+    QTest::newRow("lone surrogate without glyph") << QList<char32_t>{0xD800} << 10 << QStringLiteral("(U+D800)");
+    QTest::newRow("exactly the limit") << QList<char32_t>{0xA5, 0x2212} << 2
+                                       << QStringLiteral("「¥」(U+00A5)、「−」(U+2212)");
+    QTest::newRow("cut after the limit") << QList<char32_t>{0xA5, 0x2212, 0x20AC} << 2
+                                         << QStringLiteral("「¥」(U+00A5)、「−」(U+2212)、…");
+}
+
+void TestCp932::describe()
+{
+    QFETCH(QList<char32_t>, codePoints);
+    QFETCH(int, limit);
+    QFETCH(QString, text);
+    QCOMPARE(Cp932Codec::describe(codePoints, limit), text);
+}
+
+QTEST_GUILESS_MAIN(TestCp932)
+#include "tst_cp932.moc"
