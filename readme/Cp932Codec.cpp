@@ -31,8 +31,8 @@ struct Tables
 }
 
 // The single bytes are written out rather than taken from ICU: ICU's table
-// (ibm-943) swaps the control codes 1A, 1C and 7F and leaves 80, A0 and FD-FF
-// unmapped, while Windows maps all of them one to one.
+// (ibm-943) rotates the control codes 1A, 1C and 7F among themselves and
+// leaves 80, A0 and FD-FF unmapped, where Windows maps each of them.
 [[nodiscard]] std::array<char16_t, 256> singleByteTable()
 {
     std::array<char16_t, 256> table{};
@@ -154,16 +154,20 @@ private:
 
 } // namespace
 
+// A character without a code is left out of `bytes`; the caller sees it in
+// `unencodable` and must not write the result.
 Cp932Codec::Encoded Cp932Codec::encode(QStringView text)
 {
-    const std::vector<quint16> &codeOf = tables().code;
+    const quint16 *const codeOf = tables().code.data();
+    const char16_t *const units = text.utf16();
+    const qsizetype size = text.size();
     Encoded result;
     MissingList missing(result.unencodable);
-    result.bytes.resize(text.size() * 2);
+    result.bytes.resize(size * 2);
     char *const begin = result.bytes.data();
     char *out = begin;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const quint16 code = codeOf[text[i].unicode()];
+    for (qsizetype i = 0; i < size; ++i) {
+        const quint16 code = codeOf[units[i]];
         if (code < 0x100) {
             *out++ = char(code);
         } else if (code != kNoCode) {
@@ -179,7 +183,8 @@ Cp932Codec::Encoded Cp932Codec::encode(QStringView text)
 
 Cp932Codec::Decoded Cp932Codec::decode(QByteArrayView bytes)
 {
-    const Tables &table = tables();
+    const char16_t *const single = tables().single.data();
+    const char16_t *const pair = tables().pair.data();
     Decoded result;
     result.text.resize(bytes.size());
     QChar *const begin = result.text.data();
@@ -188,9 +193,9 @@ Cp932Codec::Decoded Cp932Codec::decode(QByteArrayView bytes)
     const qsizetype size = bytes.size();
     for (qsizetype i = 0; i < size; ++i) {
         const bool lead = isLead(data[i]);
-        char16_t ch = table.single[data[i]];
+        char16_t ch = single[data[i]];
         if (lead)
-            ch = i + 1 < size ? table.pair[data[i] << 8 | data[i + 1]] : kNoChar;
+            ch = i + 1 < size ? pair[data[i] << 8 | data[i + 1]] : kNoChar;
         if (ch == kNoChar) {
             result.invalidOffset = i;
             break;

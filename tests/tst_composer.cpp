@@ -1,0 +1,177 @@
+#include "app/ReadmeSettings.h"
+#include "readme/Cp932Codec.h"
+#include "readme/ReadmeComposer.h"
+
+#include <QTest>
+
+using namespace ReadmeComposer;
+
+namespace {
+
+ReadmeSettings workedExample()
+{
+    ReadmeSettings s = ReadmeSettings::atStartup();
+    s.txtTitle = u"SampleTool"_qs;
+    s.txtName = u"Sample Author"_qs;
+    s.txtVer = u"1.00"_qs;
+    s.txtDiary = u"2003/01/15"_qs;
+    s.cmbDousa = u"WindowsXP"_qs;
+    s.cmbHissu = u"Windows98以降"_qs;
+    s.cmbSoft = u"フリーウェア"_qs;
+    s.cmbTF = u"事後に連絡"_qs;
+    s.List2Right = {u"はじめに"_qs, u"注意事項"_qs};
+    return s;
+}
+
+ReadmeSettings emptyAnswers()
+{
+    ReadmeSettings s;
+    s.cmbKakko = u"【 】"_qs;
+    s.cmbLine = u"-"_qs;
+    return s;
+}
+
+// Code page 932 columns: one per single-byte character, two per double-byte.
+qsizetype columns(const QString &text)
+{
+    return Cp932Codec::encode(text).bytes.size();
+}
+
+} // namespace
+
+class TestComposer : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void workedExample_isExactToTheCharacter()
+    {
+        const QString expected = u"------------------------------------------------------------------------\r\n"
+                                 u"【   ソフト名   】SampleTool\r\n"
+                                 u"【    作成者    】Sample Author\r\n"
+                                 u"【  バージョン  】1.00\r\n"
+                                 u"【   作成日時   】2003/01/15\r\n"
+                                 u"【 動作確認環境 】WindowsXP\r\n"
+                                 u"【   必須環境   】Windows98以降\r\n"
+                                 u"【 ソフトの種類 】フリーウェア\r\n"
+                                 u"【  転載の可否  】事後に連絡\r\n"
+                                 u"【    WebSite   】\r\n"
+                                 u"【メールアドレス】\r\n"
+                                 u"------------------------------------------------------------------------\r\n"
+                                 u"【はじめに】\r\n\r\n\r\n\r\n"
+                                 u"【注意事項】\r\n\r\n\r\n\r\n"_qs;
+        const QString text = ComposeReadme(workedExample());
+        QCOMPARE(text, expected);
+        QCOMPARE(text.size(), 380);
+        QCOMPARE(text.count(u"\r\n"_qs), 20);
+        QCOMPARE(Cp932Codec::encode(text).bytes.size(), 469);
+    }
+
+    void labels_valuesStartInColumn19()
+    {
+        const QString text = ComposeReadme(emptyAnswers());
+        const QStringList lines = text.split(u"\r\n"_qs);
+        for (int i = 1; i <= 10; ++i)
+            QCOMPARE(columns(lines.at(i)), 18);
+    }
+
+    void layout_data()
+    {
+        QTest::addColumn<QString>("kakko");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QStringList>("headings");
+        QTest::addColumn<QString>("expectedRule");
+        QTest::addColumn<QString>("expectedFirstField");
+        QTest::addColumn<QString>("expectedTail");
+
+        const QString rule72 = QString(72, u'-');
+        QTest::newRow("no headings: ends with the second rule")
+            << u"【 】"_qs << u"------------------"_qs << QStringList() << rule72
+            << u"【   ソフト名   】"_qs << rule72 + u"\r\n"_qs;
+        QTest::newRow("same heading twice gives two blocks")
+            << u"＜＞"_qs << u"=================="_qs << QStringList{u"謝辞"_qs, u"謝辞"_qs}
+            << QString(72, u'=') << u"＜   ソフト名   ＞"_qs
+            << u"＜謝辞＞\r\n\r\n\r\n\r\n＜謝辞＞\r\n\r\n\r\n\r\n"_qs;
+        QTest::newRow("one-character style is both brackets")
+            << u"☆"_qs << u"ab"_qs << QStringList{u"x"_qs} << u"abababab"_qs
+            << u"☆   ソフト名   ☆"_qs << u"☆x☆\r\n\r\n\r\n\r\n"_qs;
+        QTest::newRow("only first and last of a long style")
+            << u"≪ 中 ≫"_qs << u"*"_qs << QStringList{u" a "_qs} << u"****"_qs
+            << u"≪   ソフト名   ≫"_qs << u"≪ a ≫\r\n\r\n\r\n\r\n"_qs;
+        QTest::newRow("empty style: no brackets")
+            << QString() << u"－－－－－－－－－"_qs << QStringList{u"h"_qs}
+            << QString(36, u'－') << u"   ソフト名   "_qs << u"h\r\n\r\n\r\n\r\n"_qs;
+        QTest::newRow("empty line style: empty rules")
+            << u"【 】"_qs << QString() << QStringList() << QString()
+            << u"【   ソフト名   】"_qs << u"【メールアドレス】\r\n\r\n"_qs;
+        QTest::newRow("22-character line style four times")
+            << u"【 】"_qs << u"_/_/_/_/_/_/_/_/_/_/_/"_qs << QStringList()
+            << u"_/"_qs.repeated(44) << u"【   ソフト名   】"_qs << u"_/"_qs.repeated(44) + u"\r\n"_qs;
+        QTest::newRow("character beyond U+FFFF is one bracket")
+            << u"😀x🎉"_qs << u"-"_qs << QStringList{u"h"_qs} << u"----"_qs
+            << u"😀   ソフト名   🎉"_qs << u"😀h🎉\r\n\r\n\r\n\r\n"_qs;
+        QTest::newRow("single character beyond U+FFFF")
+            << u"😀"_qs << u"-"_qs << QStringList{u"h"_qs} << u"----"_qs
+            << u"😀   ソフト名   😀"_qs << u"😀h😀\r\n\r\n\r\n\r\n"_qs;
+    }
+
+    void layout()
+    {
+        QFETCH(QString, kakko);
+        QFETCH(QString, line);
+        QFETCH(QStringList, headings);
+        QFETCH(QString, expectedRule);
+        QFETCH(QString, expectedFirstField);
+        QFETCH(QString, expectedTail);
+
+        ReadmeSettings s = emptyAnswers();
+        s.cmbKakko = kakko;
+        s.cmbLine = line;
+        s.List2Right = headings;
+        const QString text = ComposeReadme(s);
+        const QStringList lines = text.split(u"\r\n"_qs);
+        QCOMPARE(lines.size(), 12 + 4 * headings.size() + 1);
+        QCOMPARE(lines.first(), expectedRule);
+        QCOMPARE(lines.at(11), expectedRule);
+        QCOMPARE(lines.at(1), expectedFirstField);
+        QVERIFY2(text.endsWith(expectedTail), qPrintable(text.right(60)));
+    }
+
+    void values_areVerbatim()
+    {
+        ReadmeSettings s = emptyAnswers();
+        s.txtName = u"  spaced  "_qs;
+        s.txtMail = u"a\r\nb"_qs;
+        s.List2Right = {u" 見出し "_qs};
+        const QStringList lines = ComposeReadme(s).split(u"\r\n"_qs);
+        QCOMPARE(lines.at(2), u"【    作成者    】  spaced  "_qs);
+        QCOMPARE(lines.at(10), u"【メールアドレス】a"_qs);
+        QCOMPARE(lines.at(11), u"b"_qs);
+        QCOMPARE(lines.at(13), u"【 見出し 】"_qs);
+    }
+
+    void changingOneField_changesOnlyItsLine()
+    {
+        ReadmeSettings s = workedExample();
+        const QStringList before = ComposeReadme(s).split(u"\r\n"_qs);
+        s.cmbTF = u"要相談"_qs;
+        const QStringList after = ComposeReadme(s).split(u"\r\n"_qs);
+        QCOMPARE(after.size(), before.size());
+        for (int i = 0; i < before.size(); ++i)
+            QCOMPARE(after.at(i) == before.at(i), i != 8);
+    }
+
+    void manyHeadings_haveNoSixteenBitLimit()
+    {
+        ReadmeSettings s = emptyAnswers();
+        for (int i = 0; i < 40000; ++i)
+            s.List2Right.append(QString::number(i));
+        const QString text = ComposeReadme(s);
+        QCOMPARE(text.count(u"\r\n"_qs), 12 + 4 * 40000);
+        QVERIFY(text.endsWith(u"【39999】\r\n\r\n\r\n\r\n"_qs));
+        QVERIFY(text.contains(u"\r\n【32767】\r\n"_qs));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestComposer)
+#include "tst_composer.moc"
