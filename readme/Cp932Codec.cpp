@@ -1,4 +1,4 @@
-#include "Cp932Codec.h"
+#include "readme/Cp932Codec.h"
 
 #include <QSet>
 #include <QStringDecoder>

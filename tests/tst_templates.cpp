@@ -1,0 +1,312 @@
+#include "app/ReadmeSettings.h"
+#include "readme/Cp932Codec.h"
+#include "templates/TemplateFormat.h"
+#include "templates/TemplateStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray cp932(const QString &text)
+{
+    return Cp932Codec::encode(text).bytes;
+}
+
+// The answers of the example file with two available and three chosen
+// headings and an empty title.
+ReadmeSettings exampleAnswers()
+{
+    ReadmeSettings s = ReadmeSettings::atStartup();
+    s.cmbDousa = u"WindowsXP"_qs;
+    s.cmbHissu = u"Windows98以降"_qs;
+    s.cmbTF = u"自由"_qs;
+    s.txtPath = u"C:\\"_qs;
+    s.list2Left = {u"謝辞"_qs, u"VerUp履歴"_qs};
+    s.List2Right = {u"はじめに"_qs, u"ソフト紹介"_qs, u"注意事項"_qs};
+    return s;
+}
+
+const QString ExampleFile = u"\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"WindowsXP\"\r\n\"Windows98以降\"\r\n"
+                            u"\"フリーウェア\"\r\n\"自由\"\r\n\"\"\r\n\"\"\r\n\"------------------\"\r\n"
+                            u"\"ReadMe\"\r\n\"【 】\"\r\n\"C:\\\"\r\n\"謝辞\"\r\n\"VerUp履歴\"\r\n999\r\n"
+                            u"\"はじめに\"\r\n\"ソフト紹介\"\r\n\"注意事項\"\r\n"_qs;
+
+} // namespace
+
+class TestTemplates : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void exampleFile_isWrittenToTheByte()
+    {
+        QTemporaryDir dir;
+        const TemplateStore store(dir.path(), PathStyle::Windows);
+        const WriteResult result = store.SaveTemplate(exampleAnswers());
+        QVERIFY2(result.written(), qPrintable(result.message));
+        QCOMPARE(result.path, dir.filePath(u".tmp"_qs));
+        QCOMPARE(readAll(result.path), cp932(ExampleFile));
+    }
+
+    void folderLine_goesThroughTheFolderRule_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("line14");
+        QTest::newRow("drive root unchanged") << int(PathStyle::Windows) << u"C:\\"_qs << u"\"C:\\\""_qs;
+        QTest::newRow("backslash added") << int(PathStyle::Windows) << u"D:\\docs"_qs
+                                         << u"\"D:\\docs\\\""_qs;
+        QTest::newRow("posix slash added") << int(PathStyle::Posix) << u"/home/u"_qs
+                                           << u"\"/home/u/\""_qs;
+    }
+
+    void folderLine_goesThroughTheFolderRule()
+    {
+        QFETCH(int, style);
+        QFETCH(QString, folder);
+        QFETCH(QString, line14);
+        ReadmeSettings s = exampleAnswers();
+        s.txtPath = folder;
+        QCOMPARE(TemplateFormat::templateText(s, PathStyle(style)).split(u"\r\n"_qs).at(13), line14);
+    }
+
+    void roundTrip_data()
+    {
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<QStringList>("right");
+        QTest::addColumn<QString>("value");
+
+        QTest::newRow("both lists empty") << QStringList() << QStringList() << u"x"_qs;
+        QTest::newRow("comma inside a value")
+            << QStringList{u"a,b"_qs} << QStringList{u",,"_qs} << u"1,2"_qs;
+        QTest::newRow("double quotes inside a value")
+            << QStringList{u"\"q\""_qs} << QStringList{u"say \"hi\""_qs} << u"a\"b\"c"_qs;
+        QTest::newRow("quoted 999 is a heading")
+            << QStringList{u"999"_qs, u"x"_qs} << QStringList{u"999"_qs} << u"999"_qs;
+        QTest::newRow("empty and blank headings")
+            << QStringList{QString(), u" "_qs} << QStringList{QString()} << QString();
+        QTest::newRow("lone quote") << QStringList{u"\""_qs} << QStringList{u"\"\""_qs} << u"\""_qs;
+    }
+
+    void roundTrip()
+    {
+        QFETCH(QStringList, left);
+        QFETCH(QStringList, right);
+        QFETCH(QString, value);
+        QTemporaryDir dir;
+        const TemplateStore store(dir.path(), PathStyle::Posix);
+        ReadmeSettings s = exampleAnswers();
+        s.txtTitle = u"テスト"_qs;
+        s.txtName = value;
+        s.cmbKakko = value;
+        s.txtPath = u"/data/"_qs;
+        s.list2Left = left;
+        s.List2Right = right;
+        QVERIFY(store.SaveTemplate(s).written());
+        QVERIFY(QFile::exists(dir.filePath(u"テスト.tmp"_qs)));
+
+        const TemplateFormat::ParseResult loaded = store.LoadTemplate(u"テスト"_qs);
+        QVERIFY2(loaded.ok(), qPrintable(loaded.error));
+        QCOMPARE(loaded.settings, s);
+    }
+
+    void describedReading_data()
+    {
+        QTest::addColumn<QString>("tail");
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<QStringList>("right");
+
+        QTest::newRow("no headings") << u"999\r\n"_qs << QStringList() << QStringList();
+        QTest::newRow("unquoted lines read whole")
+            << u"abc\r\n999\r\n\"x\"tail\r\n"_qs << QStringList{u"abc"_qs} << QStringList{u"x"_qs};
+        QTest::newRow("last line without CR LF")
+            << u"999\r\n\"x\""_qs << QStringList() << QStringList{u"x"_qs};
+        QTest::newRow("LF-only line ends") << u"\"a\"\n999\n\"b\"\n"_qs << QStringList{u"a"_qs}
+                                           << QStringList{u"b"_qs};
+        QTest::newRow("second unquoted 999 is a heading")
+            << u"999\r\n999\r\n"_qs << QStringList() << QStringList{u"999"_qs};
+    }
+
+    void describedReading()
+    {
+        QFETCH(QString, tail);
+        QFETCH(QStringList, left);
+        QFETCH(QStringList, right);
+        const QString head = ExampleFile.left(ExampleFile.indexOf(u"\"謝辞\""_qs));
+        const TemplateFormat::ParseResult r = TemplateFormat::parseTemplateText(head + tail);
+        QVERIFY2(r.ok(), qPrintable(r.error));
+        QCOMPARE(r.settings.txtPath, u"C:\\"_qs);
+        QCOMPARE(r.settings.cmbKakko, u"【 】"_qs);
+        QCOMPARE(r.settings.list2Left, left);
+        QCOMPARE(r.settings.List2Right, right);
+    }
+
+    void damagedFiles_areReportedWithTheFileName_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("cause");
+
+        const QByteArray example = cp932(ExampleFile);
+        QTest::newRow("empty file") << QByteArray() << u"途中で終わっています"_qs;
+        QTest::newRow("ends before field 14")
+            << example.left(example.indexOf("\"C:")) << u"途中で終わっています"_qs;
+        QTest::newRow("no separator") << example.left(example.indexOf("999")) << u"999"_qs;
+        QTest::newRow("quoted separator only")
+            << QByteArray(example).replace("999", "\"999\"") << u"999"_qs;
+        QTest::newRow("bytes that are not code page 932")
+            << QByteArray(example).replace("999", "\x81\x20") << u"バイト目"_qs;
+        QTest::newRow("truncated double-byte character")
+            << example.left(example.size() - 4) << u"バイト目"_qs;
+    }
+
+    void damagedFiles_areReportedWithTheFileName()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, cause);
+        QTemporaryDir dir;
+        const TemplateStore store(dir.path());
+        QVERIFY(writeFile(store.filePath(u"bad"_qs), bytes));
+        const TemplateFormat::ParseResult r = store.LoadTemplate(u"bad"_qs);
+        QVERIFY(!r.ok());
+        QVERIFY2(r.error.contains(cause), qPrintable(r.error));
+        QVERIFY2(r.error.contains(QDir::toNativeSeparators(store.filePath(u"bad"_qs))),
+                 qPrintable(r.error));
+    }
+
+    void missingFile_isReported()
+    {
+        QTemporaryDir dir;
+        const TemplateFormat::ParseResult r = TemplateStore(dir.path()).LoadTemplate(u"gone"_qs);
+        QVERIFY(r.error.contains(u"見つかりません"_qs));
+    }
+
+    void savingProblems_writeNothing_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("cause");
+
+        const int win = int(PathStyle::Windows);
+        const int posix = int(PathStyle::Posix);
+        QTest::newRow("slash") << posix << u"a/b"_qs << u"h"_qs << u"「/」"_qs;
+        QTest::newRow("backslash") << posix << u"a\\b"_qs << u"h"_qs << u"「\\」"_qs;
+        QTest::newRow("control character") << posix << u"a\tb"_qs << u"h"_qs << u"U+0009"_qs;
+        QTest::newRow("colon on windows") << win << u"a:b"_qs << u"h"_qs << u"「:」"_qs;
+        QTest::newRow("question mark on windows") << win << u"a?"_qs << u"h"_qs << u"「?」"_qs;
+        QTest::newRow("name too long") << posix << QString(252, u'あ') << u"h"_qs << u"長すぎ"_qs;
+        QTest::newRow("heading without a code") << posix << u"ok"_qs << u"€"_qs << u"U+20AC"_qs;
+        QTest::newRow("line break in a heading") << posix << u"ok"_qs << u"a\nb"_qs << u"改行"_qs;
+    }
+
+    void savingProblems_writeNothing()
+    {
+        QFETCH(int, style);
+        QFETCH(QString, title);
+        QFETCH(QString, heading);
+        QFETCH(QString, cause);
+        QTemporaryDir dir;
+        const TemplateStore store(dir.path(), PathStyle(style));
+        ReadmeSettings s = exampleAnswers();
+        s.txtTitle = title;
+        s.list2Left.append(heading);
+        const WriteResult result = store.SaveTemplate(s);
+        QCOMPARE(result.status, WriteResult::Status::Refused);
+        QVERIFY2(result.message.contains(cause), qPrintable(result.message));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList());
+    }
+
+    void colonIsAllowedOnPosix()
+    {
+        QCOMPARE(TemplateStore::titleProblem(u"a:b?"_qs, PathStyle::Posix), QString());
+        QCOMPARE(TemplateStore::titleProblem(QString(), PathStyle::Windows), QString());
+    }
+
+    void savingTwice_keepsTheSecond()
+    {
+        QTemporaryDir dir;
+        const TemplateStore store(dir.path());
+        ReadmeSettings s = exampleAnswers();
+        s.txtTitle = u"t"_qs;
+        QVERIFY(store.SaveTemplate(s).written());
+        s.txtVer = u"2.0"_qs;
+        QVERIFY(store.SaveTemplate(s).written());
+        QCOMPARE(store.LoadTemplate(u"t"_qs).settings.txtVer, u"2.0"_qs);
+        QCOMPARE(store.ListTemplates(), QStringList{u"t"_qs});
+    }
+
+    void listing_showsOnlyTemplateFilesInNameOrder()
+    {
+        QTemporaryDir dir;
+        const TemplateStore store(dir.path(), PathStyle::Posix);
+        for (const QString &name : {u"b.tmp"_qs, u"A.tmp"_qs, u".tmp"_qs, u".net.tmp"_qs,
+                                   u"c.txt"_qs, u"d.tmp.bak"_qs, u"E.TMP"_qs, u"_x.tmp"_qs})
+            QVERIFY(writeFile(dir.filePath(name), "x"));
+        QVERIFY(QDir(dir.path()).mkdir(u"folder.tmp"_qs));
+        QCOMPARE(store.ListTemplates(),
+                 QStringList({QString(), u".net"_qs, u"A"_qs, u"b"_qs, u"_x"_qs}));
+    }
+
+    void emptyStore_listsNothing()
+    {
+        QTemporaryDir dir;
+        QCOMPARE(TemplateStore(dir.path()).ListTemplates(), QStringList());
+    }
+
+    void locate_data()
+    {
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<bool>("isFile");
+        QTest::addColumn<QString>("expectedName");
+
+        QTest::newRow("missing: created beside the program") << QString() << false << u"tmp"_qs;
+        QTest::newRow("existing folder used as it is") << u"tmp"_qs << false << u"tmp"_qs;
+        QTest::newRow("other letter case used as it is") << u"TMP"_qs << false << u"TMP"_qs;
+        QTest::newRow("plain file: per-user folder") << u"tmp"_qs << true << QString();
+    }
+
+    void locate()
+    {
+        QFETCH(QString, existing);
+        QFETCH(bool, isFile);
+        QFETCH(QString, expectedName);
+        QTemporaryDir program;
+        const QDir dir(program.path());
+        if (!existing.isEmpty())
+            QVERIFY(isFile ? writeFile(dir.filePath(existing), "x") : dir.mkdir(existing));
+        if (!isFile && !existing.isEmpty())
+            QVERIFY(writeFile(dir.filePath(existing + u"/kept.tmp"_qs), "x"));
+
+        const TemplateStore store = TemplateStore::locate(program.path());
+        const QString expected =
+            expectedName.isEmpty()
+                ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/tmp"_qs
+                : dir.filePath(expectedName);
+        QCOMPARE(store.folder(), expected);
+        QVERIFY(QFileInfo(store.folder()).isDir());
+        if (!isFile && !existing.isEmpty())
+            QCOMPARE(store.ListTemplates(), QStringList{u"kept"_qs});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTemplates)
+#include "tst_templates.moc"
