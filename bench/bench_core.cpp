@@ -1,0 +1,92 @@
+// Speed of the core paths on realistic and on the largest inputs: composing,
+// encoding, writing the ReadMe, saving and loading a template.
+#include "app/ReadmeSettings.h"
+#include "readme/Cp932Codec.h"
+#include "readme/ReadmeComposer.h"
+#include "readme/ReadmeWriter.h"
+#include "templates/TemplateStore.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+ReadmeSettings answersWith(int headings)
+{
+    ReadmeSettings s = ReadmeSettings::atStartup();
+    s.txtTitle = u"サンプルツール"_qs;
+    s.txtName = u"作者"_qs;
+    s.txtVer = u"1.00"_qs;
+    s.List2Right.clear();
+    for (int i = 0; i < headings; ++i)
+        s.List2Right.append(u"第%1章 ソフトウェアの使い方と注意点"_qs.arg(i));
+    s.list2Left = s.List2Right;
+    return s;
+}
+
+void BM_Compose(benchmark::State &state)
+{
+    const ReadmeSettings s = answersWith(int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadmeComposer::ComposeReadme(s));
+}
+BENCHMARK(BM_Compose)->Arg(8)->Arg(32767)->Unit(benchmark::kMicrosecond);
+
+void BM_EncodeReadme(benchmark::State &state)
+{
+    const QString text = ReadmeComposer::ComposeReadme(answersWith(32767));
+    state.counters["bytes"] = double(Cp932Codec::encode(text).bytes.size());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Cp932Codec::encode(text));
+}
+BENCHMARK(BM_EncodeReadme)->Unit(benchmark::kMillisecond);
+
+void BM_WriteReadmeFile(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    ReadmeSettings s = answersWith(32767);
+    s.txtPath = dir.path();
+    for (auto _ : state) {
+        if (!WriteReadmeFile(s).written())
+            state.SkipWithError("not written");
+    }
+}
+BENCHMARK(BM_WriteReadmeFile)->Unit(benchmark::kMillisecond);
+
+void BM_SaveTemplate(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const TemplateStore store(dir.path());
+    const ReadmeSettings s = answersWith(32767);
+    for (auto _ : state) {
+        if (!store.SaveTemplate(s).written())
+            state.SkipWithError("not saved");
+    }
+}
+BENCHMARK(BM_SaveTemplate)->Unit(benchmark::kMillisecond);
+
+void BM_LoadTemplate(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const TemplateStore store(dir.path());
+    ReadmeSettings s = answersWith(32767);
+    s.txtTitle = u"big"_qs;
+    if (!store.SaveTemplate(s).written())
+        state.SkipWithError("not saved");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(store.LoadTemplate(s.txtTitle));
+}
+BENCHMARK(BM_LoadTemplate)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
