@@ -1,13 +1,286 @@
 #include "app/MainWindow.h"
 
+#include "app/EnvironmentPage.h"
+#include "app/FinishSequence.h"
+#include "app/OutputPage.h"
+#include "app/Prompts.h"
+#include "app/ReadmeSettings.h"
+#include "app/SectionListEditor.h"
+#include "app/StepList.h"
+#include "app/TitlePage.h"
+#include "app/WelcomePage.h"
+#include "app/controls/Controls.h"
+#include "app/controls/PictureButton.h"
+#include "app/controls/Twips.h"
+#include "readme/ReadmeComposer.h"
+#include "templates/TemplatePicker.h"
+#include "windows/AboutWindow.h"
+#include "windows/PreviewWindow.h"
+#include "windows/SaveFolderPicker.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace {
+
+constexpr auto IconPicture = u":/icon.svg";
+constexpr int LastPage = StepList::PageCount - 1;
+
+void showAndRaise(QWidget *window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
 MainWindow::MainWindow(const TemplateStore &store, QWidget *parent)
-    : QWidget(parent), m_store(store)
+    : QWidget(parent),
+      m_store(store),
+      m_welcomePage(new WelcomePage(this)),
+      m_titlePage(new TitlePage(this)),
+      m_environmentPage(new EnvironmentPage(this)),
+      m_sectionPage(new SectionListEditor(this)),
+      m_outputPage(new OutputPage(this)),
+      m_pages{m_welcomePage, m_titlePage, m_environmentPage, m_sectionPage, m_outputPage}
 {
     setObjectName(u"frmMain"_qs);
     setWindowTitle(u"NeatTessel（狂ってないでRead Me 作れ！このボケナス！）"_qs);
-    setFixedSize(456, 256);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
+    setWindowIcon(QIcon(QString::fromUtf16(IconPicture)));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setFixedSize(Twips::size(6840, 3840));
+    setFont(Controls::uiFont(9));
+    Controls::setBackground(this, Qt::white);
+    buildFrame();
+
+    const ReadmeSettings startup = ReadmeSettings::atStartup();
+    applyTemplate(startup);
+    m_outputPage->applyChecks(startup);
+    connect(m_welcomePage, &WelcomePage::templatePickerRequested, this,
+            &MainWindow::showTemplatePicker);
+    connect(m_outputPage, &OutputPage::folderPickerRequested, this,
+            &MainWindow::showSaveFolderPicker);
+
+    HideAllPages();
+    m_welcomePage->setVisible(true);
+    RefreshStepList();
+    buildTabOrder();
+    // Enter or Space walks the wizard from the start.
+    m_imgNext->setFocus();
+}
+
+// Centred once its frame is known, when it is first shown.
+void MainWindow::showEvent(QShowEvent *event)
+{
+    if (!m_placed) {
+        m_placed = true;
+        Controls::centreOnScreen(this);
+    }
+    QWidget::showEvent(event);
+}
+
+// The secondary windows have no owner; those still open, or closed but not
+// yet deleted, go with the main window.
+MainWindow::~MainWindow()
+{
+    delete m_preview.data();
+    delete m_savePicker.data();
+    delete m_templatePicker.data();
+    delete m_about.data();
+}
+
+// Everything outside the page panels, in the order of the description, so
+// that the sidebar lies beneath the texts drawn on it.
+void MainWindow::buildFrame()
+{
+    Controls::panel(this, u"Shape1"_qs, Twips::rect(0, 0, 1815, 4335), Qt::black);
+
+    QFont serif(u"Times New Roman"_qs, 12, QFont::Bold);
+    serif.setStyleHint(QFont::Serif);
+    serif.setStretch(QFont::Unstretched); // not the narrowed window font's
+    Controls::label(this, u"Label1"_qs, u" is Read Me Maker..."_qs,
+                    Twips::rect(1080, 360, 2895, 255), Qt::AlignRight)
+        ->setFont(serif);
+    QLabel *const label2 = Controls::label(this, u"Label2"_qs, u"This Soft"_qs,
+                                           Twips::rect(600, 360, 1095, 255), Qt::AlignRight);
+    label2->setFont(serif);
+    Controls::setTextColour(label2, Qt::white);
+
+    m_imgTitle = new PictureButton(u"imgTitle"_qs, u":/title.svg"_qs, Twips::size(3000, 600),
+                                   PictureButton::Role::Button, this);
+    m_imgTitle->move(Twips::rect(3840, 0, 3000, 600).topLeft());
+    m_imgTitle->setAccessibleName(u"バージョン情報"_qs);
+    connect(m_imgTitle, &PictureButton::clicked, this, &MainWindow::showAbout);
+
+    m_lblItem = Controls::label(this, u"lblItem"_qs, QString(), Twips::rect(120, 840, 1695, 2535),
+                                Qt::AlignHCenter);
+    m_lblItem->setFont(Controls::uiFont(9.75));
+    Controls::setTextColour(m_lblItem, QColor(255, 255, 0));
+
+    for (QWidget *page : m_pages)
+        page->setGeometry(Twips::rect(1920, 720, 4935, 2535));
+    m_outputPage->setGeometry(Twips::rect(1920, 720, 4815, 2535));
+
+    const auto button = [this](const QString &name, const QString &picture, int left,
+                               const QString &accessibleName) {
+        auto *b = new PictureButton(name, picture, Twips::size(1200, 375),
+                                    PictureButton::Role::Button, this);
+        b->move(Twips::rect(left, 3360, 1200, 375).topLeft());
+        b->setAccessibleName(accessibleName);
+        return b;
+    };
+    m_imgPre = button(u"imgPre"_qs, u":/button-preview.svg"_qs, 2880, u"Preview"_qs);
+    m_imgBack = button(u"imgBack"_qs, u":/button-back.svg"_qs, 4200, u"Back"_qs);
+    m_imgNext = button(u"imgNext"_qs, u":/button-next.svg"_qs, 5520, u"Next"_qs);
+    connect(m_imgPre, &PictureButton::clicked, this, &MainWindow::showPreview);
+    connect(m_imgBack, &PictureButton::clicked, this, &MainWindow::Back);
+    connect(m_imgNext, &PictureButton::clicked, this, &MainWindow::Next);
+}
+
+// The inputs of each page in the described order, then its label-buttons,
+// then Preview, Back, Next and the title picture. Hidden pages drop out of
+// the chain by themselves.
+void MainWindow::buildTabOrder()
+{
+    QList<QWidget *> chain = m_welcomePage->tabOrder();
+    chain += m_titlePage->tabOrder();
+    chain += m_environmentPage->tabOrder();
+    chain += m_sectionPage->tabOrder();
+    chain += m_outputPage->tabOrder();
+    chain += {m_imgPre, m_imgBack, m_imgNext, m_imgTitle};
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        setTabOrder(chain.at(i - 1), chain.at(i));
+}
+
+ReadmeSettings MainWindow::settings() const
+{
+    ReadmeSettings s;
+    m_titlePage->readInto(s);
+    m_environmentPage->readInto(s);
+    m_sectionPage->readInto(s);
+    m_outputPage->readInto(s);
+    return s;
+}
+
+void MainWindow::applyTemplate(const ReadmeSettings &loaded)
+{
+    m_titlePage->apply(loaded);
+    m_environmentPage->apply(loaded);
+    m_sectionPage->apply(loaded);
+    m_outputPage->apply(loaded);
+}
+
+void MainWindow::HideAllPages()
+{
+    for (QWidget *page : m_pages)
+        page->setVisible(false);
+}
+
+void MainWindow::RefreshStepList()
+{
+    m_lblItem->setText(StepList::caption(m_wizardPage));
+}
+
+void MainWindow::Next()
+{
+    if (m_wizardPage == LastPage) {
+        FinishWizard();
+        return;
+    }
+    HideAllPages();
+    m_pages.at(m_wizardPage + 1)->setVisible(true);
+    ++m_wizardPage;
+    RefreshStepList();
+}
+
+// Back on page 0 shows page 0 again.
+void MainWindow::Back()
+{
+    HideAllPages();
+    m_pages.at(std::max(0, m_wizardPage - 1))->setVisible(true);
+    if (m_wizardPage > 0)
+        --m_wizardPage;
+    RefreshStepList();
+}
+
+// The core checks everything before it writes anything, so a refusal leaves
+// the files and every answer as they were, and the wizard stays on page 4.
+// The preview receives the composed text as the described composer's side
+// effect, except when the folder is empty, which composes nothing.
+void MainWindow::FinishWizard()
+{
+    const ReadmeSettings answers = settings();
+    if (!answers.txtPath.isEmpty())
+        previewWindow()->setText(ReadmeComposer::ComposeReadme(answers));
+    const FinishSequence::Result result = FinishSequence::FinishWizard(answers, m_store);
+    if (result.outcome == FinishSequence::Outcome::Finished) {
+        close();
+        return;
+    }
+    Prompts::showMessage(this, result.message);
+}
+
+PreviewWindow *MainWindow::previewWindow()
+{
+    if (!m_preview)
+        m_preview = new PreviewWindow;
+    return m_preview;
+}
+
+void MainWindow::showPreview()
+{
+    previewWindow()->setText(ReadmeComposer::ComposeReadme(settings()));
+    showAndRaise(m_preview);
+}
+
+void MainWindow::showAbout()
+{
+    if (!m_about)
+        m_about = new AboutWindow(m_imgTitle->picture(), QString::fromUtf16(IconPicture));
+    showAndRaise(m_about);
+}
+
+void MainWindow::showTemplatePicker()
+{
+    if (!m_templatePicker) {
+        m_templatePicker = new TemplatePicker(m_store, m_imgTitle->picture());
+        connect(m_templatePicker, &TemplatePicker::templateLoaded, this,
+                &MainWindow::applyTemplate);
+    }
+    showAndRaise(m_templatePicker);
+}
+
+void MainWindow::showSaveFolderPicker()
+{
+    if (!m_savePicker) {
+        m_savePicker = new SaveFolderPicker(m_imgTitle->picture());
+        connect(m_savePicker, &SaveFolderPicker::folderChosen, m_outputPage,
+                &OutputPage::setFolder);
+    }
+    showAndRaise(m_savePicker);
+}
+
+// Closing the main window, by finishing or by the user, first closes the
+// preview, the save-folder picker, the template picker and the about window,
+// in that order; closing is never refused.
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    closeSecondaryWindows();
+    event->accept();
+}
+
+void MainWindow::closeSecondaryWindows()
+{
+    const std::array<QWidget *, 4> windows = {m_preview.data(), m_savePicker.data(),
+                                              m_templatePicker.data(), m_about.data()};
+    for (QWidget *window : windows) {
+        if (window)
+            window->close();
+    }
 }

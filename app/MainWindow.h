@@ -2,15 +2,84 @@
 
 #include "templates/TemplateStore.h"
 
+#include <QPointer>
 #include <QWidget>
 
-// The wizard's main window frmMain.
+#include <array>
+
+class AboutWindow;
+class EnvironmentPage;
+class OutputPage;
+class PictureButton;
+class PreviewWindow;
+class QLabel;
+class SaveFolderPicker;
+class SectionListEditor;
+class TemplatePicker;
+class TitlePage;
+class WelcomePage;
+struct ReadmeSettings;
+
+// The wizard's main window frmMain: the black sidebar with the step list, the
+// five page panels shown one at a time, and the picture buttons Preview, Back
+// and Next. It reads its controls into a ReadmeSettings and hands that to the
+// core, which composes, checks and writes; the window only shows what came
+// back. It opens the four secondary windows, each at most once, and closes
+// them in a fixed order when it closes itself.
 class MainWindow : public QWidget
 {
     Q_OBJECT
 public:
     explicit MainWindow(const TemplateStore &store, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // The answers as the controls show them at this moment.
+    [[nodiscard]] ReadmeSettings settings() const;
+    // Puts every stored field of a loaded template into its control and
+    // replaces both heading lists; the page on show and the check boxes stay
+    // as they are, and nothing is composed.
+    void applyTemplate(const ReadmeSettings &loaded);
+    [[nodiscard]] int wizardPage() const { return m_wizardPage; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
-    TemplateStore m_store;
+    void buildFrame();
+    void buildTabOrder();
+    void HideAllPages();
+    void RefreshStepList();
+    void Next();
+    void Back();
+    void FinishWizard();
+    // The preview window, built hidden when it does not exist.
+    [[nodiscard]] PreviewWindow *previewWindow();
+    void showPreview();
+    void showAbout();
+    void showTemplatePicker();
+    void showSaveFolderPicker();
+    void closeSecondaryWindows();
+
+    const TemplateStore m_store;
+    qint16 m_wizardPage = 0;
+    bool m_placed = false;
+
+    WelcomePage *const m_welcomePage;
+    TitlePage *const m_titlePage;
+    EnvironmentPage *const m_environmentPage;
+    SectionListEditor *const m_sectionPage;
+    OutputPage *const m_outputPage;
+    const std::array<QWidget *, 5> m_pages;
+
+    QLabel *m_lblItem = nullptr;
+    PictureButton *m_imgTitle = nullptr;
+    PictureButton *m_imgPre = nullptr;
+    PictureButton *m_imgBack = nullptr;
+    PictureButton *m_imgNext = nullptr;
+
+    QPointer<PreviewWindow> m_preview;
+    QPointer<SaveFolderPicker> m_savePicker;
+    QPointer<TemplatePicker> m_templatePicker;
+    QPointer<AboutWindow> m_about;
 };

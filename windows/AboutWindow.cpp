@@ -1,10 +1,39 @@
 #include "windows/AboutWindow.h"
 
-AboutWindow::AboutWindow(const QString &titlePicture, const QString &iconPicture)
+#include "app/controls/Controls.h"
+#include "app/controls/PictureButton.h"
+#include "app/controls/Twips.h"
+#include "windows/SecondaryWindow.h"
+
+namespace {
+
+QLabel *line(QWidget *window, const QString &name, const QString &text, int top, int width)
 {
-    Q_UNUSED(titlePicture);
-    Q_UNUSED(iconPicture);
-    setObjectName(u"frmVersion"_qs);
-    setWindowTitle(u"バージョン情報"_qs);
-    setAttribute(Qt::WA_DeleteOnClose);
+    return Controls::label(window, name, text, Twips::rect(840, top, width, 255));
+}
+
+} // namespace
+
+AboutWindow::AboutWindow(const QString &titlePicture, const QString &iconPicture)
+    : m_shape1(Controls::panel(this, u"Shape1"_qs, Twips::rect(0, 0, 735, 3255), Qt::black)),
+      m_imgIcon(new PictureButton(u"imgIcon"_qs, iconPicture, SecondaryWindow::IconPictureSize,
+                                  PictureButton::Role::Image, this)),
+      m_imgTitle(new PictureButton(u"imgTitle"_qs, titlePicture,
+                                   SecondaryWindow::TitlePictureSize, PictureButton::Role::Image,
+                                   this)),
+      m_label1(line(this, u"Label1"_qs, u"NeatTessel Ver.0.90"_qs, 840, 1815)),
+      m_label2(line(this, u"Label2"_qs, u"作成者：NeatTessel の開発者"_qs, 1200, 3015)),
+      m_label3(line(this, u"Label3"_qs, u"開発環境：C++20 / Qt 6 (Debian 12)"_qs, 1440, 3015)),
+      m_label4(line(this, u"Label4"_qs, u"Webサイト：なし（公開していません）"_qs, 1920, 3015)),
+      m_label5(line(this, u"Label5"_qs, u"Mailアドレス：なし（公開していません）"_qs, 2160, 3135)),
+      m_label6(line(this, u"Label6"_qs,
+                    u"ソースがほしい方はメールまたはBBSにカキコしてください。"_qs, 2520, 3975)),
+      m_label7(line(this, u"Label7"_qs, u"ソースが汚くてもいいなら差し上げます。（＾＾；）"_qs,
+                    2760, 3975))
+{
+    SecondaryWindow::setUp(this, u"frmVersion"_qs, u"バージョン情報"_qs, Twips::size(4875, 3255));
+    m_imgIcon->move(Twips::toPixels(120), Twips::toPixels(600));
+    m_imgIcon->setAccessibleName(u"NeatTessel のアイコン"_qs);
+    m_imgTitle->move(Twips::toPixels(1920), 0);
+    m_imgTitle->setAccessibleName(u"NeatTessel"_qs);
 }

@@ -1,0 +1,66 @@
+#include "app/EnvironmentPage.h"
+
+#include "app/ChoiceLists.h"
+#include "app/ReadmeSettings.h"
+#include "app/controls/Controls.h"
+#include "app/controls/SuggestionBox.h"
+#include "app/controls/Twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+EnvironmentPage::EnvironmentPage(QWidget *parent)
+    : QWidget(parent),
+      m_cmbDousa(new SuggestionBox(u"cmbDousa"_qs, ChoiceLists::testedEnvironments(), this)),
+      m_cmbHissu(new SuggestionBox(u"cmbHissu"_qs, ChoiceLists::requiredEnvironments(), this)),
+      m_cmbSoft(new SuggestionBox(u"cmbSoft"_qs, ChoiceLists::softwareKinds(), this)),
+      m_cmbTF(new SuggestionBox(u"cmbTF"_qs, ChoiceLists::redistributionTerms(), this)),
+      m_txtURL(Controls::textBox(this, u"txtURL"_qs, Twips::rect(240, 1560, 4335, 270))),
+      m_txtMail(Controls::textBox(this, u"txtMail"_qs, Twips::rect(240, 2160, 4335, 270)))
+{
+    setObjectName(u"Picture3"_qs);
+    Controls::setBackground(this, Qt::white);
+
+    m_cmbDousa->setGeometry(Twips::rect(240, 360, 2055, 300));
+    m_cmbHissu->setGeometry(Twips::rect(2520, 360, 2055, 300));
+    m_cmbSoft->setGeometry(Twips::rect(240, 960, 2055, 300));
+    m_cmbTF->setGeometry(Twips::rect(2520, 960, 2055, 300));
+
+    Controls::label(this, u"Label8"_qs, u"動作確認環境"_qs, Twips::rect(240, 120, 1215, 255))
+        ->setBuddy(m_cmbDousa);
+    Controls::label(this, u"Label9"_qs, u"必須環境"_qs, Twips::rect(2520, 120, 855, 255))
+        ->setBuddy(m_cmbHissu);
+    Controls::label(this, u"Label10"_qs, u"ソフトの種類"_qs, Twips::rect(240, 720, 1095, 255))
+        ->setBuddy(m_cmbSoft);
+    Controls::label(this, u"Label11"_qs, u"転載の可否"_qs, Twips::rect(2520, 720, 975, 255))
+        ->setBuddy(m_cmbTF);
+    Controls::label(this, u"Label12"_qs, u"サイトアドレス"_qs, Twips::rect(240, 1320, 1095, 255))
+        ->setBuddy(m_txtURL);
+    Controls::label(this, u"Label13"_qs, u"Mailアドレス"_qs, Twips::rect(240, 1920, 1095, 255))
+        ->setBuddy(m_txtMail);
+}
+
+void EnvironmentPage::readInto(ReadmeSettings &settings) const
+{
+    settings.cmbDousa = m_cmbDousa->value();
+    settings.cmbHissu = m_cmbHissu->value();
+    settings.cmbSoft = m_cmbSoft->value();
+    settings.cmbTF = m_cmbTF->value();
+    settings.txtURL = m_txtURL->text();
+    settings.txtMail = m_txtMail->text();
+}
+
+void EnvironmentPage::apply(const ReadmeSettings &settings)
+{
+    m_cmbDousa->setValue(settings.cmbDousa);
+    m_cmbHissu->setValue(settings.cmbHissu);
+    m_cmbSoft->setValue(settings.cmbSoft);
+    m_cmbTF->setValue(settings.cmbTF);
+    m_txtURL->setText(settings.txtURL);
+    m_txtMail->setText(settings.txtMail);
+}
+
+QList<QWidget *> EnvironmentPage::tabOrder() const
+{
+    return {m_cmbDousa, m_cmbHissu, m_cmbSoft, m_cmbTF, m_txtURL, m_txtMail};
+}

@@ -1,0 +1,40 @@
+#include "app/WelcomePage.h"
+
+#include "app/controls/Controls.h"
+#include "app/controls/LabelButton.h"
+#include "app/controls/Twips.h"
+
+#include <QLabel>
+
+WelcomePage::WelcomePage(QWidget *parent)
+    : QWidget(parent),
+      m_lbltmp(Controls::labelButton(this, u"lbltmp"_qs, u"テンプレートをロードする"_qs,
+                                     Twips::rect(840, 1920, 2895, 255),
+                                     u"テンプレートをロードする"_qs))
+{
+    setObjectName(u"Picture1"_qs);
+    Controls::setBackground(this, Qt::white);
+
+    const QFont small = Controls::uiFont(9);
+    Controls::label(this, u"Label3"_qs, u"このソフトウェアはSetUpWizerd風Read Me Makerです。"_qs,
+                    Twips::rect(360, 360, 3975, 255))
+        ->setFont(small);
+    Controls::label(this, u"Label4"_qs, u"指示に従ってお好みのReadMeを作成することができます。"_qs,
+                    Twips::rect(360, 840, 4095, 255))
+        ->setFont(small);
+    QLabel *const label5 = Controls::label(
+        this, u"Label5"_qs,
+        u"それでは画面下部の『Next』ボタンをクリックするか、下のボタンをクリックして次のページにお進みください。"_qs,
+        Twips::rect(360, 1320, 3615, 375));
+    label5->setFont(small);
+    label5->setWordWrap(true);
+
+    m_lbltmp->setFont(Controls::uiFont(9.75));
+    Controls::setBackground(m_lbltmp, QColor(192, 192, 255));
+    connect(m_lbltmp, &LabelButton::clicked, this, &WelcomePage::templatePickerRequested);
+}
+
+QList<QWidget *> WelcomePage::tabOrder() const
+{
+    return {m_lbltmp};
+}

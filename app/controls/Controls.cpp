@@ -1,0 +1,163 @@
+#include "app/controls/Controls.h"
+
+#include "app/FontSetup.h"
+#include "app/controls/LabelButton.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+
+namespace Controls {
+
+namespace {
+
+constexpr int SubstituteStretch = 88; // percent of the normal width
+
+} // namespace
+
+// MS UI Gothic is a narrowed MS P Gothic, and the captions of the windows are
+// measured to its widths. Its substitutes (IPAPGothic and the like) have the
+// wider widths of MS P Gothic and would be cut off at the end of their
+// boxes, so where the real font is missing they are narrowed to match.
+QFont uiFont(qreal points)
+{
+    const QString family = QString::fromUtf16(FontSetup::UiFont);
+    QFont font(family);
+    font.setPointSizeF(points);
+    if (QFontInfo(font).family() != family)
+        font.setStretch(SubstituteStretch);
+    return font;
+}
+
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+QWidget *panel(QWidget *parent, const QString &name, const QRect &place, const QColor &colour)
+{
+    auto *panel = new QWidget(parent);
+    panel->setObjectName(name);
+    panel->setGeometry(place);
+    setBackground(panel, colour);
+    return panel;
+}
+
+QLabel *label(QWidget *parent, const QString &name, const QString &caption, const QRect &place,
+              Qt::Alignment alignment)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment | Qt::AlignTop);
+    return label;
+}
+
+QLineEdit *textBox(QWidget *parent, const QString &name, const QRect &place)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setGeometry(place);
+    return box;
+}
+
+QListWidget *listBox(QWidget *parent, const QString &name, const QRect &place)
+{
+    auto *list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setGeometry(place);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true);
+    return list;
+}
+
+QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption,
+                    const QRect &place)
+{
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setGeometry(place);
+    box->setTristate(true);
+    return box;
+}
+
+LabelButton *labelButton(QWidget *parent, const QString &name, const QString &caption,
+                         const QRect &place, const QString &accessibleName)
+{
+    auto *button = new LabelButton(name, caption, parent);
+    button->setTextFormat(Qt::PlainText);
+    button->setGeometry(place);
+    button->setFrameStyle(QFrame::Box | QFrame::Plain);
+    button->setLineWidth(1);
+    button->setAccessibleName(accessibleName);
+    return button;
+}
+
+QStringList entries(const QListWidget *list)
+{
+    QStringList texts;
+    texts.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i)
+        texts.append(list->item(i)->text());
+    return texts;
+}
+
+void setEntries(QListWidget *list, const QStringList &entries)
+{
+    list->clear();
+    list->addItems(entries);
+}
+
+Qt::CheckState toCheckState(CheckValue value)
+{
+    switch (value) {
+    case CheckValue::Ticked:
+        return Qt::Checked;
+    case CheckValue::Grayed:
+        return Qt::PartiallyChecked;
+    case CheckValue::Unticked:
+        break;
+    }
+    return Qt::Unchecked;
+}
+
+CheckValue toCheckValue(Qt::CheckState state)
+{
+    switch (state) {
+    case Qt::Checked:
+        return CheckValue::Ticked;
+    case Qt::PartiallyChecked:
+        return CheckValue::Grayed;
+    case Qt::Unchecked:
+        break;
+    }
+    return CheckValue::Unticked;
+}
+
+} // namespace Controls

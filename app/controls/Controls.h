@@ -1,0 +1,69 @@
+#pragma once
+
+#include "app/ReadmeSettings.h"
+
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <Qt>
+
+class LabelButton;
+class QCheckBox;
+class QColor;
+class QFont;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QWidget;
+
+// Makes the standard controls of the windows at their described place, each
+// named after its control, and moves values between them and the answers
+// record. Each control belongs to its parent. The controls look and behave
+// as Qt makes them; nothing here knows which window they belong to.
+namespace Controls {
+
+// "MS UI Gothic" at `points`; where it is missing, FontSetup's substitute,
+// narrowed to its widths.
+[[nodiscard]] QFont uiFont(qreal points);
+
+// Moves the top-level `window` so that its frame sits in the middle of its
+// screen's available area.
+void centreOnScreen(QWidget *window);
+
+// Fills the background of `widget` with `colour`.
+void setBackground(QWidget *widget, const QColor &colour);
+
+// Draws the text of `widget` in `colour`.
+void setTextColour(QWidget *widget, const QColor &colour);
+
+// A plain area: a page panel, or a filled shape. Takes no focus.
+QWidget *panel(QWidget *parent, const QString &name, const QRect &place,
+                             const QColor &colour);
+
+// A caption: one or more lines on a transparent background, top aligned.
+QLabel *label(QWidget *parent, const QString &name, const QString &caption,
+                            const QRect &place, Qt::Alignment alignment = Qt::AlignLeft);
+
+QLineEdit *textBox(QWidget *parent, const QString &name, const QRect &place);
+
+// A single-selection list whose entries all have the same height, so that
+// filling it with thousands of entries stays quick.
+QListWidget *listBox(QWidget *parent, const QString &name, const QRect &place);
+
+// A check box with the three states ticked, unticked and grayed.
+QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption,
+                                  const QRect &place);
+
+// A label that serves as a button: thin flat border, centred caption.
+// `accessibleName` says what it does where the caption does not.
+LabelButton *labelButton(QWidget *parent, const QString &name,
+                                       const QString &caption, const QRect &place,
+                                       const QString &accessibleName);
+
+[[nodiscard]] QStringList entries(const QListWidget *list);
+void setEntries(QListWidget *list, const QStringList &entries);
+
+[[nodiscard]] Qt::CheckState toCheckState(CheckValue value);
+[[nodiscard]] CheckValue toCheckValue(Qt::CheckState state);
+
+} // namespace Controls

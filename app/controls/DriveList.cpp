@@ -1,0 +1,90 @@
+#include "app/controls/DriveList.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+#include <algorithm>
+
+namespace {
+
+constexpr Qt::CaseSensitivity PathCase =
+#ifdef Q_OS_WIN
+    Qt::CaseInsensitive;
+#else
+    Qt::CaseSensitive;
+#endif
+
+bool holds(const QString &root, const QString &path)
+{
+    if (path.compare(root, PathCase) == 0)
+        return true;
+    const QString prefix = root.endsWith(u'/') ? root : root + u'/';
+    return path.startsWith(prefix, PathCase);
+}
+
+} // namespace
+
+DriveList::DriveList(QWidget *parent) : QComboBox(parent)
+{
+    setObjectName(u"Drive1"_qs);
+    setAccessibleName(u"ドライブ"_qs);
+    for (const QString &root : driveRoots())
+        addItem(QDir::toNativeSeparators(root), root);
+    connect(this, &QComboBox::activated, this, [this] { Q_EMIT driveChanged(drive()); });
+}
+
+QString DriveList::drive() const
+{
+    return QDir::toNativeSeparators(currentData().toString());
+}
+
+void DriveList::selectDriveOf(const QString &path)
+{
+    const QString wanted = QDir::fromNativeSeparators(path);
+    int best = -1;
+    qsizetype bestLength = -1;
+    for (int i = 0; i < count(); ++i) {
+        const QString root = itemData(i).toString();
+        if (root.size() > bestLength && holds(root, wanted)) {
+            best = i;
+            bestLength = root.size();
+        }
+    }
+    if (best >= 0)
+        setCurrentIndex(best);
+}
+
+bool DriveList::isUserVolume(const QString &rootPath, const QByteArray &fileSystemType,
+                             bool readOnly)
+{
+    static const QList<QByteArray> pseudoTypes = {
+        "autofs", "binfmt_misc", "bpf", "cgroup", "cgroup2", "configfs", "debugfs", "devpts",
+        "devtmpfs", "efivarfs", "fusectl", "hugetlbfs", "mqueue", "nsfs", "overlay", "proc",
+        "pstore", "ramfs", "rpc_pipefs", "securityfs", "squashfs", "sysfs", "tmpfs", "tracefs"};
+    static const QStringList systemFolders = {u"/proc"_qs, u"/sys"_qs, u"/dev"_qs, u"/run"_qs};
+    if (readOnly || pseudoTypes.contains(fileSystemType))
+        return false;
+    return std::none_of(systemFolders.begin(), systemFolders.end(),
+                        [&](const QString &folder) { return holds(folder, rootPath); });
+}
+
+QStringList DriveList::driveRoots()
+{
+    QStringList roots;
+#ifdef Q_OS_WIN
+    for (const QFileInfo &drive : QDir::drives())
+        roots.append(drive.absoluteFilePath());
+#else
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
+        const QString root = volume.rootPath();
+        if (root != u"/" && volume.isValid() && volume.isReady() && QFileInfo(root).isDir()
+            && isUserVolume(root, volume.fileSystemType(), volume.isReadOnly())
+            && !roots.contains(root))
+            roots.append(root);
+    }
+    std::sort(roots.begin(), roots.end());
+    roots.prepend(u"/"_qs);
+#endif
+    return roots;
+}

@@ -1,0 +1,91 @@
+#include "app/controls/FolderList.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+
+namespace {
+
+constexpr int PathRole = Qt::UserRole;
+constexpr int IndentPixels = 10;
+
+// `folder` and every folder above it, the root first.
+QStringList chainTo(const QString &folder)
+{
+    QStringList chain{folder};
+    for (QString parent = QFileInfo(folder).path(); parent != chain.first();
+         parent = QFileInfo(parent).path())
+        chain.prepend(parent);
+    return chain;
+}
+
+} // namespace
+
+FolderList::FolderList(QWidget *parent) : QTreeWidget(parent)
+{
+    setObjectName(u"Dir1"_qs);
+    setAccessibleName(u"フォルダ"_qs);
+    setHeaderHidden(true);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setExpandsOnDoubleClick(false);
+    setIndentation(IndentPixels);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QTreeWidget::itemDoubleClicked, this, &FolderList::open);
+}
+
+QString FolderList::path() const
+{
+    return QDir::toNativeSeparators(m_path);
+}
+
+void FolderList::setPath(const QString &path)
+{
+    m_path = QDir::cleanPath(QDir(QDir::fromNativeSeparators(path)).absolutePath());
+    clear();
+    QTreeWidgetItem *opened = nullptr;
+    for (const QString &folder : chainTo(m_path))
+        opened = addFolder(opened, folder, true);
+    const QDir dir(m_path);
+    const QStringList names =
+        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QString &name : names)
+        addFolder(opened, dir.filePath(name), false);
+    expandAll();
+    setCurrentItem(opened);
+    scrollToItem(opened);
+}
+
+void FolderList::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && currentItem()) {
+        open(currentItem());
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+void FolderList::drawBranches(QPainter *, const QRect &, const QModelIndex &) const
+{
+}
+
+void FolderList::open(const QTreeWidgetItem *item)
+{
+    setPath(item->data(0, PathRole).toString());
+}
+
+QTreeWidgetItem *FolderList::addFolder(QTreeWidgetItem *parent, const QString &folder,
+                                       bool opened)
+{
+    const bool root = QDir(folder).isRoot();
+    auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    item->setText(0, root ? QDir::toNativeSeparators(folder) : QFileInfo(folder).fileName());
+    item->setData(0, PathRole, folder);
+    const QStyle::StandardPixmap icon = root     ? QStyle::SP_DriveHDIcon
+                                        : opened ? QStyle::SP_DirOpenIcon
+                                                 : QStyle::SP_DirClosedIcon;
+    item->setIcon(0, style()->standardIcon(icon));
+    return item;
+}

@@ -1,0 +1,26 @@
+#include "app/controls/SuggestionBox.h"
+
+#include <QLineEdit>
+
+SuggestionBox::SuggestionBox(const QString &name, const QStringList &suggestions,
+                             QWidget *parent)
+    : QComboBox(parent)
+{
+    setObjectName(name);
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    // setEditable() installs a completer that completes inline; the value is
+    // what was typed, so it goes.
+    setCompleter(nullptr);
+    setMaxVisibleItems(suggestions.size());
+    addItems(suggestions);
+    setCurrentIndex(0);
+}
+
+void SuggestionBox::setValue(const QString &text)
+{
+    const int index = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        setCurrentIndex(index);
+    setEditText(text);
+}

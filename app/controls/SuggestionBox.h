@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QComboBox>
+#include <QStringList>
+
+// An editable drop-down field: free text with a fixed list of suggestions.
+// Picking a suggestion (drop-down, Up, Down) copies it into the text; typing
+// replaces the text. Its value is always the text exactly as shown: typed
+// text is never added to the suggestions and never completed ("Windows"
+// stays "Windows", it does not grow into "Windows95").
+class SuggestionBox : public QComboBox
+{
+    Q_OBJECT
+public:
+    // Starts with the first suggestion as its text.
+    SuggestionBox(const QString &name, const QStringList &suggestions, QWidget *parent);
+
+    [[nodiscard]] QString value() const { return currentText(); }
+    // Any text, a suggestion or not; a suggestion becomes the current entry.
+    void setValue(const QString &text);
+};

@@ -1,0 +1,81 @@
+#include "windows/PreviewWindow.h"
+
+#include "app/FontSetup.h"
+#include "app/controls/Controls.h"
+#include "app/controls/Twips.h"
+
+#include <QPlainTextEdit>
+
+#include <algorithm>
+
+namespace {
+
+// Outer size minus these margins, in twips, is the size of the text box.
+constexpr int HeightMargin = 425;
+constexpr int WidthMargin = 125;
+
+int innerPixels(int outerPixels, int marginTwips)
+{
+    return Twips::toPixels(std::max(0, Twips::fromPixels(outerPixels) - marginTwips));
+}
+
+} // namespace
+
+PreviewWindow::PreviewWindow() : m_txtPreview(new QPlainTextEdit(this))
+{
+    setObjectName(u"frmPreview"_qs);
+    setWindowTitle(u"プレビュー画面"_qs);
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(Twips::size(6540, 4845));
+
+    m_txtPreview->setObjectName(u"txtPreview"_qs);
+    m_txtPreview->setAccessibleName(u"プレビュー"_qs);
+    m_txtPreview->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_txtPreview->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_txtPreview->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont font(QString::fromUtf16(FontSetup::FixedFont));
+    font.setPointSize(12);
+    font.setStyleHint(QFont::TypeWriter);
+    m_txtPreview->setFont(font);
+    m_txtPreview->move(0, 0);
+    applyResizeRule();
+}
+
+void PreviewWindow::setText(const QString &composed)
+{
+    m_txtPreview->setPlainText(composed);
+}
+
+// Centred on the screen the first time it is shown after being built.
+void PreviewWindow::showEvent(QShowEvent *event)
+{
+    if (!m_placed) {
+        m_placed = true;
+        Controls::centreOnScreen(this);
+    }
+    QWidget::showEvent(event);
+    applyResizeRule();
+}
+
+void PreviewWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    applyResizeRule();
+}
+
+// The window manager may add its frame after the first resize; the outer
+// size is then known by the first move at the latest.
+void PreviewWindow::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    applyResizeRule();
+}
+
+// The rule of the description: text box height = outer height - 425 twips,
+// width = outer width - 125 twips, never below zero; its place stays 0, 0.
+void PreviewWindow::applyResizeRule()
+{
+    const QRect outer = frameGeometry();
+    m_txtPreview->resize(innerPixels(outer.width(), WidthMargin),
+                         innerPixels(outer.height(), HeightMargin));
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+// What the template picker, the save-folder picker and the about window have
+// in common: the frame and the sizes of the pictures they show. Each window
+// places its own controls and decides what they do; nothing here knows
+// about them.
+namespace SecondaryWindow {
+
+inline constexpr QSize TitlePictureSize{200, 40};
+inline constexpr QSize ButtonPictureSize{80, 25};
+inline constexpr QSize IconPictureSize{32, 32};
+
+// Makes `window` a small top-level window without owner: fixed client size, a
+// title bar with only a close box, kept out of the task bar, white, in the
+// windows' UI font, deleted when it is closed, and centred on the screen.
+void setUp(QWidget *window, const QString &name, const QString &caption, QSize clientSize);
+
+// Escape closes `window`, as its close box does.
+void closeOnEscape(QWidget *window);
+
+} // namespace SecondaryWindow
