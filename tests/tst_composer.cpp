@@ -31,12 +31,6 @@ ReadmeSettings emptyAnswers()
     return s;
 }
 
-// Code page 932 columns: one per single-byte character, two per double-byte.
-qsizetype columns(const QString &text)
-{
-    return Cp932Codec::encode(text).bytes.size();
-}
-
 } // namespace
 
 class TestComposer : public QObject
@@ -65,14 +59,6 @@ private Q_SLOTS:
         QCOMPARE(text.size(), 380);
         QCOMPARE(text.count(u"\r\n"_qs), 20);
         QCOMPARE(Cp932Codec::encode(text).bytes.size(), 469);
-    }
-
-    void labels_valuesStartInColumn19()
-    {
-        const QString text = ComposeReadme(emptyAnswers());
-        const QStringList lines = text.split(u"\r\n"_qs);
-        for (int i = 1; i <= 10; ++i)
-            QCOMPARE(columns(lines.at(i)), 18);
     }
 
     void layout_data()
@@ -148,17 +134,6 @@ private Q_SLOTS:
         QCOMPARE(lines.at(10), u"【メールアドレス】a"_qs);
         QCOMPARE(lines.at(11), u"b"_qs);
         QCOMPARE(lines.at(13), u"【 見出し 】"_qs);
-    }
-
-    void changingOneField_changesOnlyItsLine()
-    {
-        ReadmeSettings s = workedExample();
-        const QStringList before = ComposeReadme(s).split(u"\r\n"_qs);
-        s.cmbTF = u"要相談"_qs;
-        const QStringList after = ComposeReadme(s).split(u"\r\n"_qs);
-        QCOMPARE(after.size(), before.size());
-        for (int i = 0; i < before.size(); ++i)
-            QCOMPARE(after.at(i) == before.at(i), i != 8);
     }
 
     void manyHeadings_haveNoSixteenBitLimit()

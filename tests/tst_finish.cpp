@@ -24,30 +24,18 @@ class TestFinish : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The texts whose exact characters are easy to get wrong.
     void startup_valuesAndSuggestions()
     {
         const ReadmeSettings s = ReadmeSettings::atStartup();
-        QCOMPARE(s.cmbKakko, u"【 】"_qs);
-        QCOMPARE(s.cmbLine, QString(18, u'-'));
-        QCOMPARE(s.cmbFile, u"ReadMe"_qs);
-        QCOMPARE(s.cmbDousa, u"Windows95"_qs);
-        QCOMPARE(s.cmbHissu, u"Windows9x系のみ"_qs);
-        QCOMPARE(s.cmbSoft, u"フリーウェア"_qs);
-        QCOMPARE(s.cmbTF, u"事前に連絡"_qs);
-        QCOMPARE(s.list2Left.size(), 8);
         QCOMPARE(s.list2Left.at(4), QString::fromUtf16(u"\uFF72\uFF9D\uFF7D\uFF84\uFF70\uFF99/"
                                                        u"\uFF71\uFF9D\uFF72\uFF9D\uFF7D\uFF84\uFF70\uFF99"));
-        QVERIFY(s.List2Right.isEmpty());
-        QVERIFY(s.txtTitle.isEmpty() && s.txtMail.isEmpty());
+        QCOMPARE(s.cmbKakko, QString::fromUtf16(u"\u3010 \u3011"));
+        QCOMPARE(ChoiceLists::lineStyles().at(3), QString(9, QChar(0xFF0D)));
+        QCOMPARE(ChoiceLists::lineStyles().at(4), u"_/"_qs.repeated(11));
+        QVERIFY(s.List2Right.isEmpty() && s.txtTitle.isEmpty());
         QCOMPARE(s.chkTemp, CheckValue::Ticked);
         QCOMPARE(s.chkEdit, CheckValue::Grayed);
-
-        const QStringList lines = ChoiceLists::lineStyles();
-        QCOMPARE(lines.at(3), QString(9, QChar(0xFF0D)));
-        QCOMPARE(lines.at(4).size(), 22);
-        QCOMPARE(ChoiceLists::bracketStyles().first(), QString::fromUtf16(u"\u3010 \u3011"));
-        QCOMPARE(ChoiceLists::requiredEnvironments().size(), 8);
-        QCOMPARE(ChoiceLists::redistributionTerms().last(), u"要相談"_qs);
     }
 
     void finish_data()

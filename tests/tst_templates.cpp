@@ -66,28 +66,6 @@ private Q_SLOTS:
         QCOMPARE(readAll(result.path), cp932(ExampleFile));
     }
 
-    void folderLine_goesThroughTheFolderRule_data()
-    {
-        QTest::addColumn<int>("style");
-        QTest::addColumn<QString>("folder");
-        QTest::addColumn<QString>("line14");
-        QTest::newRow("drive root unchanged") << int(PathStyle::Windows) << u"C:\\"_qs << u"\"C:\\\""_qs;
-        QTest::newRow("backslash added") << int(PathStyle::Windows) << u"D:\\docs"_qs
-                                         << u"\"D:\\docs\\\""_qs;
-        QTest::newRow("posix slash added") << int(PathStyle::Posix) << u"/home/u"_qs
-                                           << u"\"/home/u/\""_qs;
-    }
-
-    void folderLine_goesThroughTheFolderRule()
-    {
-        QFETCH(int, style);
-        QFETCH(QString, folder);
-        QFETCH(QString, line14);
-        ReadmeSettings s = exampleAnswers();
-        s.txtPath = folder;
-        QCOMPARE(TemplateFormat::templateText(s, PathStyle(style)).split(u"\r\n"_qs).at(13), line14);
-    }
-
     void roundTrip_data()
     {
         QTest::addColumn<QStringList>("left");
@@ -117,7 +95,7 @@ private Q_SLOTS:
         s.txtTitle = u"テスト"_qs;
         s.txtName = value;
         s.cmbKakko = value;
-        s.txtPath = u"/data/"_qs;
+        s.txtPath = u"/data"_qs;
         s.list2Left = left;
         s.List2Right = right;
         QVERIFY(store.SaveTemplate(s).written());
@@ -125,6 +103,7 @@ private Q_SLOTS:
 
         const TemplateFormat::ParseResult loaded = store.LoadTemplate(u"テスト"_qs);
         QVERIFY2(loaded.ok(), qPrintable(loaded.error));
+        s.txtPath = u"/data/"_qs; // the folder is stored with its separator
         QCOMPARE(loaded.settings, s);
     }
 
