@@ -95,8 +95,8 @@ MainWindow::~MainWindow()
     delete m_about.data();
 }
 
-// Everything outside the page panels, in the order of the description, so
-// that the sidebar lies beneath the texts drawn on it.
+// Everything outside the page panels, the sidebar first so that it lies
+// beneath the texts drawn on it.
 void MainWindow::buildFrame()
 {
     Controls::panel(this, u"Shape1"_qs, Twips::rect(0, 0, 1815, 4335), Qt::black);
@@ -143,7 +143,7 @@ void MainWindow::buildFrame()
     connect(m_imgNext, &PictureButton::clicked, this, &MainWindow::Next);
 }
 
-// The inputs of each page in the described order, then its label-buttons,
+// The inputs of each page in their order on the page, then its label-buttons,
 // then Preview, Back, Next and the title picture. Hidden pages drop out of
 // the chain by themselves.
 void MainWindow::buildTabOrder()
@@ -211,8 +211,8 @@ void MainWindow::Back()
 
 // The core checks everything before it writes anything, so a refusal leaves
 // the files and every answer as they were, and the wizard stays on page 4.
-// The preview receives the composed text as the described composer's side
-// effect, except when the folder is empty, which composes nothing.
+// Finishing composes into the preview, building it hidden, as the Preview
+// button does; an empty folder composes nothing.
 void MainWindow::FinishWizard()
 {
     const ReadmeSettings answers = settings();

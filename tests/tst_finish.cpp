@@ -59,7 +59,7 @@ private Q_SLOTS:
         QTest::newRow("grayed: no template")
             << u"t"_qs << u"out"_qs << 2 << int(Outcome::Finished) << readme << QStringList()
             << QString();
-        QTest::newRow("empty folder: the described message")
+        QTest::newRow("empty folder: the path message")
             << u"t"_qs << QString() << 1 << nothing << QStringList() << QStringList()
             << u"パスを入力してください。"_qs;
         QTest::newRow("bad title writes not even the ReadMe")

@@ -107,7 +107,7 @@ private Q_SLOTS:
         QCOMPARE(loaded.settings, s);
     }
 
-    void describedReading_data()
+    void unusualLines_data()
     {
         QTest::addColumn<QString>("tail");
         QTest::addColumn<QStringList>("left");
@@ -124,7 +124,7 @@ private Q_SLOTS:
             << u"999\r\n999\r\n"_qs << QStringList() << QStringList{u"999"_qs};
     }
 
-    void describedReading()
+    void unusualLines()
     {
         QFETCH(QString, tail);
         QFETCH(QStringList, left);

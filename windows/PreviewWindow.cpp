@@ -71,7 +71,7 @@ void PreviewWindow::moveEvent(QMoveEvent *event)
     applyResizeRule();
 }
 
-// The rule of the description: text box height = outer height - 425 twips,
+// The text box follows the window: height = outer height - 425 twips,
 // width = outer width - 125 twips, never below zero; its place stays 0, 0.
 void PreviewWindow::applyResizeRule()
 {

@@ -16,7 +16,7 @@ class QLineEdit;
 class QListWidget;
 class QWidget;
 
-// Makes the standard controls of the windows at their described place, each
+// Makes the standard controls of the windows at their place, each
 // named after its control, and moves values between them and the answers
 // record. Each control belongs to its parent. The controls look and behave
 // as Qt makes them; nothing here knows which window they belong to.
