@@ -1,17 +1,11 @@
-#include "app/ReadmeSettings.h"
 #include "app/controls/Controls.h"
-#include "app/controls/PictureButton.h"
 #include "templates/TemplatePicker.h"
 #include "templates/TemplateStore.h"
 #include "UserInput.h"
 
-#include <QAccessible>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
 #include <QPointer>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,301 +13,138 @@
 
 namespace {
 
-enum class Trigger { OkButton, DoubleClick, EnterKey };
+enum class Action { Ok, OkUnselected, DoubleClick, Enter, Cancel, Escape };
+enum class Outcome { Loads, Closes, StaysOpen, Reports };
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
+// Values with commas, double quotes and a heading "999", which must come
+// back exactly as they were saved.
 ReadmeSettings answers(const QString &title)
 {
     ReadmeSettings s = ReadmeSettings::atStartup();
     s.txtTitle = title;
-    s.txtName = u"作者"_qs;
-    s.txtPath = u"/home/user/readme/"_qs;
-    s.list2Left = {u"謝辞"_qs};
-    s.List2Right = {u"はじめに"_qs, u"注意事項"_qs};
+    s.txtName = u"\"作者\", 他"_qs;
+    s.list2Left = {u"999"_qs, u"謝辞, \"その他\""_qs};
+    s.List2Right = {u"999"_qs};
     return s;
-}
-
-// Fourteen quoted fields; the caller adds what follows them.
-QByteArray fourteenFields()
-{
-    return QByteArray("\"value\"\r\n").repeated(14);
 }
 
 } // namespace
 
-// Shown by QCOMPARE when two sets of answers differ.
-char *toString(const ReadmeSettings &s)
-{
-    const QStringList fields = {s.txtTitle, s.txtName,  s.txtVer,  s.txtDiary, s.cmbDousa,
-                                s.cmbHissu, s.cmbSoft,  s.cmbTF,   s.txtURL,   s.txtMail,
-                                s.cmbKakko, s.cmbLine,  s.cmbFile, s.txtPath,
-                                s.list2Left.join(u'|'), s.List2Right.join(u'|')};
-    return qstrdup(fields.join(u" / "_qs).toUtf8().constData());
-}
-
-Q_DECLARE_METATYPE(ReadmeSettings)
-Q_DECLARE_METATYPE(Trigger)
+Q_DECLARE_METATYPE(Action)
+Q_DECLARE_METATYPE(Outcome)
 
 class TestTemplatePicker : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(m_home.isValid());
-        qputenv("HOME", m_home.path().toLocal8Bit());
-        QVERIFY(QDir::setCurrent(m_home.path()));
-    }
-
-    void init()
-    {
-        m_folder = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_folder->isValid());
-        m_store = std::make_unique<TemplateStore>(m_folder->path());
-        m_loaded.clear();
-    }
+    void init() { m_folder = std::make_unique<QTemporaryDir>(); }
 
     void cleanup()
     {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QWidgetList left;
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (!widget->parentWidget())
-                left.append(widget);
-        }
-        qDeleteAll(left);
-        QVERIFY2(left.isEmpty(), "a window was left open");
+        delete m_picker;
+        QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
     }
 
-    void listsTemplateFiles_data()
+    void listsPlainTemplateFilesInNameOrder()
     {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QStringList>("entries");
-        QTest::newRow("empty store") << QStringList() << QStringList();
-        QTest::newRow("only plain .tmp files")
-            << QStringList{u"b.tmp"_qs, u"a.tmp"_qs, u"x.txt"_qs, u"a.tmp.bak"_qs, u"folder.tmp/"_qs}
-            << QStringList{u"a"_qs, u"b"_qs};
-        QTest::newRow("leading dots, letter case folded")
-            << QStringList{u"Zeta.tmp"_qs, u"alpha.tmp"_qs, u".net.tmp"_qs, u".tmp"_qs}
-            << QStringList{QString(), u".net"_qs, u"alpha"_qs, u"Zeta"_qs};
-    }
+        QVERIFY(open());
+        QCOMPARE(list()->count(), 0);
+        delete m_picker;
 
-    void listsTemplateFiles()
-    {
-        QFETCH(QStringList, files);
-        QFETCH(QStringList, entries);
         const QDir dir(m_folder->path());
-        for (const QString &file : files) {
-            if (file.endsWith(u'/'))
-                QVERIFY(dir.mkdir(file.chopped(1)));
-            else
-                QVERIFY(writeFile(dir.filePath(file), QByteArray()));
+        for (const QString &name : {u"b.tmp"_qs, u"A.tmp"_qs, u"x.txt"_qs})
+            QVERIFY(QFile(dir.filePath(name)).open(QFile::WriteOnly));
+        QVERIFY(dir.mkdir(u"folder.tmp"_qs));
+        QVERIFY(store().SaveTemplate(answers(QString())).written());
+        QVERIFY(open());
+        QCOMPARE(Controls::entries(list()), (QStringList{QString(), u"A"_qs, u"b"_qs}));
+        UserInput::clickRow(list(), 0);
+        click(u"imgOK"_qs);
+        QCOMPARE(m_loaded, QList{answers(QString())});
+    }
+
+    // `damage` is written over the chosen file after listing; an empty one
+    // removes the file.
+    void choosingATemplate_data()
+    {
+        const QByteArray intact;
+        const QByteArray removed("");
+        const QByteArray fields = QByteArray("\"v\"\r\n").repeated(14);
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QByteArray>("damage");
+        QTest::addColumn<Outcome>("outcome");
+        QTest::newRow("OK") << Action::Ok << intact << Outcome::Loads;
+        QTest::newRow("double-click") << Action::DoubleClick << intact << Outcome::Loads;
+        QTest::newRow("Enter in the list") << Action::Enter << intact << Outcome::Loads;
+        QTest::newRow("OK, no selection") << Action::OkUnselected << intact << Outcome::StaysOpen;
+        QTest::newRow("Cancel") << Action::Cancel << intact << Outcome::Closes;
+        QTest::newRow("Escape") << Action::Escape << intact << Outcome::Closes;
+        QTest::newRow("too short") << Action::Ok << QByteArray("\"a\"\r\n") << Outcome::Reports;
+        QTest::newRow("no separator") << Action::Ok << fields + "\"h\"\r\n" << Outcome::Reports;
+        QTest::newRow("not code page 932") << Action::Ok << QByteArray("\x81") << Outcome::Reports;
+        QTest::newRow("removed after listing") << Action::Ok << removed << Outcome::Reports;
+    }
+
+    // A decoy is listed above the chosen template, so loading the wrong entry shows.
+    void choosingATemplate()
+    {
+        QFETCH(Action, action);
+        QFETCH(QByteArray, damage);
+        QFETCH(Outcome, outcome);
+        QVERIFY(store().SaveTemplate(answers(u"!decoy"_qs)).written());
+        QVERIFY(store().SaveTemplate(answers(u"chosen"_qs)).written());
+        QVERIFY(open());
+        QFile file(store().filePath(u"chosen"_qs));
+        if (!damage.isNull()) {
+            QVERIFY(damage.isEmpty() ? file.remove()
+                                     : file.open(QFile::WriteOnly) && file.write(damage) > 0);
+            file.close();
         }
-        const TemplatePicker picker(*m_store, u":/title.svg"_qs);
-        QCOMPARE(Controls::entries(picker.findChild<QListWidget *>(u"listTemplate"_qs)), entries);
-    }
-
-    void loadsTheChosenTemplate_data()
-    {
-        QTest::addColumn<ReadmeSettings>("stored");
-        QTest::addColumn<Trigger>("trigger");
-
-        QTest::newRow("empty title, OK") << answers(QString()) << Trigger::OkButton;
-        ReadmeSettings commas = answers(u"a,b"_qs);
-        commas.cmbTF = u"自由, ただし連絡を"_qs;
-        commas.list2Left = {u"謝辞, その他"_qs};
-        QTest::newRow("commas, double-click") << commas << Trigger::DoubleClick;
-        ReadmeSettings quotes = answers(u"quoted"_qs);
-        quotes.txtName = u"\"作者\""_qs;
-        quotes.cmbKakko = u"\"a\" \"b\""_qs;
-        quotes.List2Right = {u"\"はじめに\""_qs};
-        QTest::newRow("double quotes, Enter") << quotes << Trigger::EnterKey;
-        ReadmeSettings nines = answers(u"999"_qs);
-        nines.list2Left = {u"999"_qs, u"謝辞"_qs};
-        nines.List2Right = {u"999"_qs};
-        QTest::newRow("headings 999, OK") << nines << Trigger::OkButton;
-        ReadmeSettings empty = answers(u"no headings"_qs);
-        empty.list2Left.clear();
-        empty.List2Right.clear();
-        QTest::newRow("no headings, OK") << empty << Trigger::OkButton;
-    }
-
-    void loadsTheChosenTemplate()
-    {
-        QFETCH(ReadmeSettings, stored);
-        QFETCH(Trigger, trigger);
-        QVERIFY(m_store->SaveTemplate(answers(u"another"_qs)).written());
-        QVERIFY(m_store->SaveTemplate(stored).written());
-        QPointer picker = open();
-        QVERIFY(picker);
-        QListWidget *list = listTemplate();
-        const QList<QListWidgetItem *> items = list->findItems(stored.txtTitle, Qt::MatchExactly);
-        QCOMPARE(items.size(), 1);
-        const QPoint where = list->visualItemRect(items.first()).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, where);
-        switch (trigger) {
-        case Trigger::OkButton:
-            QTest::mouseClick(button(u"imgOK"_qs), Qt::LeftButton);
-            break;
-        case Trigger::DoubleClick:
-            // The click above was the double-click's first half; QTest sends
-            // only the second half to a widget.
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, where);
-            break;
-        case Trigger::EnterKey:
-            QTest::keyClick(list, Qt::Key_Return);
-            break;
-        }
-        QCOMPARE(m_loaded, QList<ReadmeSettings>{stored});
-        QTRY_VERIFY(picker.isNull());
-    }
-
-    void damagedTemplate_isReportedAndNothingLoaded_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("removeAfterListing");
-        QTest::addColumn<QString>("cause");
-        QTest::newRow("too short") << QByteArray("\"title\"\r\n\"author\"\r\n") << false
-                                   << u"途中で終わっています"_qs;
-        QTest::newRow("no separator") << fourteenFields() + "\"heading\"\r\n" << false
-                                      << u"999 がありません"_qs;
-        QTest::newRow("not code page 932") << fourteenFields() + "\"\x81\x0d\"\r\n999\r\n" << false
-                                           << u"コードページ932"_qs;
-        QTest::newRow("removed after listing") << fourteenFields() + "999\r\n" << true
-                                               << u"見つかりません"_qs;
-    }
-
-    void damagedTemplate_isReportedAndNothingLoaded()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(bool, removeAfterListing);
-        QFETCH(QString, cause);
-        const QString path = m_folder->filePath(u"broken.tmp"_qs);
-        QVERIFY(writeFile(path, bytes));
-        QPointer picker = open();
-        QVERIFY(picker);
-        if (removeAfterListing)
-            QVERIFY(QFile::remove(path));
-        UserInput::clickRow(listTemplate(), 0);
+        const QPoint chosen = list()->visualItemRect(list()->item(1)).center();
+        if (action != Action::OkUnselected)
+            QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, chosen);
 
         UserInput::ModalAnswerer answerer;
-        QTest::mouseClick(button(u"imgOK"_qs), Qt::LeftButton);
-
-        QCOMPARE(m_loaded.size(), 0);
-        QCOMPARE(answerer.seen.size(), 1);
-        const QString message = answerer.seen.first().text;
-        QCOMPARE(answerer.seen.first().objectName, u"messageBox"_qs);
-        QVERIFY2(message.contains(QDir::toNativeSeparators(path)), qPrintable(message));
-        QVERIFY2(message.contains(cause), qPrintable(message));
-        QVERIFY(picker->isVisible());
-        picker->close();
-    }
-
-    void nothingSelected_keepsThePickerOpen_data()
-    {
-        QTest::addColumn<Trigger>("trigger");
-        QTest::newRow("OK") << Trigger::OkButton;
-        QTest::newRow("Enter in the list") << Trigger::EnterKey;
-    }
-
-    void nothingSelected_keepsThePickerOpen()
-    {
-        QFETCH(Trigger, trigger);
-        QVERIFY(m_store->SaveTemplate(answers(QString())).written());
-        QVERIFY(m_store->SaveTemplate(answers(u"one"_qs)).written());
-        QPointer picker = open();
-        QVERIFY(picker);
-        QCOMPARE(QApplication::focusWidget(), listTemplate());
-
-        UserInput::ModalAnswerer answerer;
-        if (trigger == Trigger::OkButton)
-            QTest::mouseClick(button(u"imgOK"_qs), Qt::LeftButton);
+        if (action == Action::DoubleClick) // the click above was its first half
+            QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, chosen);
+        else if (action == Action::Enter || action == Action::Escape)
+            QTest::keyClick(list(), action == Action::Enter ? Qt::Key_Return : Qt::Key_Escape);
         else
-            QTest::keyClick(listTemplate(), Qt::Key_Return);
-        QTest::qWait(50);
+            click(action == Action::Cancel ? u"imgCancel"_qs : u"imgOK"_qs);
+        QTest::qWait(20);
 
-        QCOMPARE(m_loaded.size(), 0);
-        QCOMPARE(answerer.seen.size(), 0);
-        QVERIFY(picker->isVisible());
-        picker->close();
-    }
-
-    void cancel_closesWithoutLoading_data()
-    {
-        QTest::addColumn<QString>("how");
-        QTest::newRow("Cancel button") << u"Cancel"_qs;
-        QTest::newRow("Space on Cancel") << u"Space"_qs;
-        QTest::newRow("Escape key") << u"Escape"_qs;
-        QTest::newRow("close box") << u"close box"_qs;
-    }
-
-    void cancel_closesWithoutLoading()
-    {
-        QFETCH(QString, how);
-        QVERIFY(m_store->SaveTemplate(answers(u"one"_qs)).written());
-        QPointer picker = open();
-        QVERIFY(picker);
-        UserInput::clickRow(listTemplate(), 0);
-        PictureButton *cancel = button(u"imgCancel"_qs);
-        if (how == u"Cancel") {
-            QTest::mouseClick(cancel, Qt::LeftButton);
-        } else if (how == u"Space") {
-            cancel->setFocus();
-            QTest::keyClick(cancel, Qt::Key_Space);
-        } else if (how == u"Escape") {
-            QTest::keyClick(listTemplate(), Qt::Key_Escape);
-        } else {
-            picker->close();
-        }
-        QTRY_VERIFY(picker.isNull());
-        QCOMPARE(m_loaded.size(), 0);
-    }
-
-    void everyControlIsNamedForScreenReaders()
-    {
-        TemplatePicker picker(*m_store, u":/title.svg"_qs);
-        for (const QString &name :
-             {u"imgTitle"_qs, u"Label1"_qs, u"listTemplate"_qs, u"imgOK"_qs, u"imgCancel"_qs}) {
-            auto *control = picker.findChild<QWidget *>(name);
-            QVERIFY2(control, qPrintable(name));
-            const QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(control);
-            QVERIFY2(!spoken->text(QAccessible::Name).isEmpty(), qPrintable(name));
-        }
+        const bool loads = outcome == Outcome::Loads;
+        QCOMPARE(m_loaded, loads ? QList{answers(u"chosen"_qs)} : QList<ReadmeSettings>());
+        QCOMPARE(m_picker.isNull(), loads || outcome == Outcome::Closes);
+        QCOMPARE(answerer.seen.size(), outcome == Outcome::Reports ? 1 : 0);
+        for (const auto &box : answerer.seen)
+            QVERIFY2(box.text.contains(QDir::toNativeSeparators(file.fileName())),
+                     qPrintable(box.text));
     }
 
 private:
+    TemplateStore store() const { return TemplateStore(m_folder->path()); }
+
     // A picker shown and active, reporting what it loads into m_loaded.
     TemplatePicker *open()
     {
-        auto *picker = new TemplatePicker(*m_store, u":/title.svg"_qs);
-        connect(picker, &TemplatePicker::templateLoaded,
+        m_loaded.clear();
+        m_picker = new TemplatePicker(store(), u":/title.svg"_qs);
+        connect(m_picker, &TemplatePicker::templateLoaded,
                 [this](const ReadmeSettings &settings) { m_loaded.append(settings); });
-        picker->show();
-        picker->activateWindow();
-        m_picker = picker;
-        return QTest::qWaitForWindowActive(picker) ? picker : nullptr;
+        m_picker->show();
+        return QTest::qWaitForWindowActive(m_picker) ? m_picker.data() : nullptr;
     }
 
-    QListWidget *listTemplate() const
+    QListWidget *list() const { return m_picker->findChild<QListWidget *>(u"listTemplate"_qs); }
+
+    void click(const QString &button)
     {
-        return m_picker->findChild<QListWidget *>(u"listTemplate"_qs);
+        QTest::mouseClick(m_picker->findChild<QWidget *>(button), Qt::LeftButton);
     }
 
-    PictureButton *button(const QString &name) const
-    {
-        return m_picker->findChild<PictureButton *>(name);
-    }
-
-    QTemporaryDir m_home;
     std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<TemplateStore> m_store;
     QList<ReadmeSettings> m_loaded;
     QPointer<TemplatePicker> m_picker;
 };
