@@ -66,10 +66,6 @@ private Q_SLOTS:
             << win << u"D:/docs/"_qs << u"a"_qs << u"D:/docs/\\a.txt"_qs;
         QTest::newRow("win: yen sign is no backslash")
             << win << u"D:¥"_qs << u"a"_qs << u"D:¥\\a.txt"_qs;
-        QTest::newRow("win: full-width backslash is no backslash")
-            << win << u"D:＼"_qs << u"a"_qs << u"D:＼\\a.txt"_qs;
-        QTest::newRow("win: doubled backslashes stay")
-            << win << u"D:\\\\x"_qs << u"a"_qs << u"D:\\\\x\\a.txt"_qs;
         QTest::newRow("win: blanks are a folder") << win << u"  "_qs << u"a"_qs
                                                   << u"  \\a.txt"_qs;
         QTest::newRow("posix: folder gets one slash")

@@ -170,13 +170,6 @@ private Q_SLOTS:
                  qPrintable(r.error));
     }
 
-    void missingFile_isReported()
-    {
-        QTemporaryDir dir;
-        const TemplateFormat::ParseResult r = TemplateStore(dir.path()).LoadTemplate(u"gone"_qs);
-        QVERIFY(r.error.contains(u"見つかりません"_qs));
-    }
-
     void savingProblems_writeNothing_data()
     {
         QTest::addColumn<int>("style");
@@ -212,25 +205,6 @@ private Q_SLOTS:
         QVERIFY2(result.message.contains(cause), qPrintable(result.message));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList());
-    }
-
-    void colonIsAllowedOnPosix()
-    {
-        QCOMPARE(TemplateStore::titleProblem(u"a:b?"_qs, PathStyle::Posix), QString());
-        QCOMPARE(TemplateStore::titleProblem(QString(), PathStyle::Windows), QString());
-    }
-
-    void savingTwice_keepsTheSecond()
-    {
-        QTemporaryDir dir;
-        const TemplateStore store(dir.path());
-        ReadmeSettings s = exampleAnswers();
-        s.txtTitle = u"t"_qs;
-        QVERIFY(store.SaveTemplate(s).written());
-        s.txtVer = u"2.0"_qs;
-        QVERIFY(store.SaveTemplate(s).written());
-        QCOMPARE(store.LoadTemplate(u"t"_qs).settings.txtVer, u"2.0"_qs);
-        QCOMPARE(store.ListTemplates(), QStringList{u"t"_qs});
     }
 
     void listing_showsOnlyTemplateFilesInNameOrder()
