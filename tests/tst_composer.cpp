@@ -1,3 +1,4 @@
+#include "CoreFixtures.h"
 #include "app/ReadmeSettings.h"
 #include "readme/Cp932Codec.h"
 #include "readme/ReadmeComposer.h"
@@ -5,23 +6,9 @@
 #include <QTest>
 
 using namespace ReadmeComposer;
+using CoreFixtures::workedExample;
 
 namespace {
-
-ReadmeSettings workedExample()
-{
-    ReadmeSettings s = ReadmeSettings::atStartup();
-    s.txtTitle = u"SampleTool"_qs;
-    s.txtName = u"Sample Author"_qs;
-    s.txtVer = u"1.00"_qs;
-    s.txtDiary = u"2003/01/15"_qs;
-    s.cmbDousa = u"WindowsXP"_qs;
-    s.cmbHissu = u"Windows98以降"_qs;
-    s.cmbSoft = u"フリーウェア"_qs;
-    s.cmbTF = u"事後に連絡"_qs;
-    s.List2Right = {u"はじめに"_qs, u"注意事項"_qs};
-    return s;
-}
 
 ReadmeSettings emptyAnswers()
 {

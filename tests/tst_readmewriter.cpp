@@ -1,3 +1,4 @@
+#include "CoreFixtures.h"
 #include "app/ReadmeSettings.h"
 #include "readme/OutputPath.h"
 #include "readme/ReadmeComposer.h"
@@ -8,36 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-ReadmeSettings workedExample(const QString &folder)
-{
-    ReadmeSettings s = ReadmeSettings::atStartup();
-    s.txtTitle = u"SampleTool"_qs;
-    s.txtName = u"Sample Author"_qs;
-    s.txtVer = u"1.00"_qs;
-    s.txtDiary = u"2003/01/15"_qs;
-    s.cmbDousa = u"WindowsXP"_qs;
-    s.cmbHissu = u"Windows98以降"_qs;
-    s.cmbTF = u"事後に連絡"_qs;
-    s.List2Right = {u"はじめに"_qs, u"注意事項"_qs};
-    s.txtPath = folder;
-    return s;
-}
-
-} // namespace
+using namespace CoreFixtures;
 
 class TestReadmeWriter : public QObject
 {

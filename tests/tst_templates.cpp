@@ -1,3 +1,4 @@
+#include "CoreFixtures.h"
 #include "app/ReadmeSettings.h"
 #include "readme/Cp932Codec.h"
 #include "templates/TemplateFormat.h"
@@ -9,19 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace CoreFixtures;
+
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QByteArray cp932(const QString &text)
 {
