@@ -131,6 +131,7 @@ QString TemplateStore::titleProblem(const QString &title, PathStyle style)
 TemplateStore::Prepared TemplateStore::prepare(const ReadmeSettings &settings) const
 {
     Prepared prepared;
+    prepared.path = filePath(settings.txtTitle);
     prepared.problem = titleProblem(settings.txtTitle, m_style);
     if (!prepared.problem.isEmpty())
         return prepared;
@@ -148,17 +149,11 @@ TemplateStore::Prepared TemplateStore::prepare(const ReadmeSettings &settings) c
     return prepared;
 }
 
-QString TemplateStore::templateProblem(const ReadmeSettings &settings) const
+WriteResult TemplateStore::save(const Prepared &prepared) const
 {
-    return prepare(settings).problem;
-}
-
-WriteResult TemplateStore::SaveTemplate(const ReadmeSettings &settings) const
-{
-    const Prepared prepared = prepare(settings);
     if (!prepared.problem.isEmpty())
         return WriteResult::refusal(prepared.problem);
-    WriteResult result = SafeFile::writeAtomically(filePath(settings.txtTitle), prepared.bytes);
+    WriteResult result = SafeFile::writeAtomically(prepared.path, prepared.bytes);
     if (!result.written())
         result.message = u"テンプレートを保存できませんでした。\n"_qs + result.message;
     return result;

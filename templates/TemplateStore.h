@@ -28,12 +28,28 @@ public:
     // the Windows file system lists a folder: by name, letter case folded.
     [[nodiscard]] QStringList ListTemplates() const;
 
-    // Why `settings` cannot be saved as a template, in Japanese: a title that
-    // cannot be a file name, a line break in a value, characters code page
-    // 932 cannot hold. Empty when it can be saved.
-    [[nodiscard]] QString templateProblem(const ReadmeSettings &settings) const;
+    // A template ready to be written: its path and encoded bytes, or why
+    // it cannot be saved, in Japanese (a title that cannot be a file name, a
+    // line break in a value, characters code page 932 cannot hold).
+    struct Prepared
+    {
+        QString path;
+        QByteArray bytes;
+        QString problem;
+    };
 
-    [[nodiscard]] WriteResult SaveTemplate(const ReadmeSettings &settings) const;
+    // Checks and encodes without writing, so that a caller can refuse before
+    // anything is written and then write what it checked.
+    [[nodiscard]] Prepared prepare(const ReadmeSettings &settings) const;
+    [[nodiscard]] WriteResult save(const Prepared &prepared) const;
+    [[nodiscard]] QString templateProblem(const ReadmeSettings &settings) const
+    {
+        return prepare(settings).problem;
+    }
+    [[nodiscard]] WriteResult SaveTemplate(const ReadmeSettings &settings) const
+    {
+        return save(prepare(settings));
+    }
 
     // Reads the template `name`; the result carries the reason when the
     // file is missing, unreadable or damaged.
@@ -44,14 +60,6 @@ public:
     [[nodiscard]] static QString titleProblem(const QString &title, PathStyle style);
 
 private:
-    // The encoded file, or why there is none.
-    struct Prepared
-    {
-        QByteArray bytes;
-        QString problem;
-    };
-    [[nodiscard]] Prepared prepare(const ReadmeSettings &settings) const;
-
     QString m_folder;
     PathStyle m_style;
 };
