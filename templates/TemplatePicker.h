@@ -36,6 +36,4 @@ private:
     QListWidget *const m_listTemplate;
     PictureButton *const m_imgOK;
     PictureButton *const m_imgCancel;
-    QWidget *const m_shape1;
-    QWidget *const m_shape2;
 };

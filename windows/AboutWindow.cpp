@@ -18,9 +18,7 @@ AboutWindow::AboutWindow(const QString &titlePicture, const QString &iconPicture
     : m_shape1(Controls::panel(this, u"Shape1"_qs, Twips::rect(0, 0, 735, 3255), Qt::black)),
       m_imgIcon(new PictureButton(u"imgIcon"_qs, iconPicture, SecondaryWindow::IconPictureSize,
                                   PictureButton::Role::Image, this)),
-      m_imgTitle(new PictureButton(u"imgTitle"_qs, titlePicture,
-                                   SecondaryWindow::TitlePictureSize, PictureButton::Role::Image,
-                                   this)),
+      m_imgTitle(SecondaryWindow::titlePicture(this, titlePicture, 1920)),
       m_label1(line(this, u"Label1"_qs, u"NeatTessel Ver.0.90"_qs, 840, 1815)),
       m_label2(line(this, u"Label2"_qs, u"作成者：NeatTessel の開発者"_qs, 1200, 3015)),
       m_label3(line(this, u"Label3"_qs, u"開発環境：C++20 / Qt 6 (Debian 12)"_qs, 1440, 3015)),
@@ -34,6 +32,4 @@ AboutWindow::AboutWindow(const QString &titlePicture, const QString &iconPicture
     SecondaryWindow::setUp(this, u"frmVersion"_qs, u"バージョン情報"_qs, Twips::size(4875, 3255));
     m_imgIcon->move(Twips::toPixels(120), Twips::toPixels(600));
     m_imgIcon->setAccessibleName(u"NeatTessel のアイコン"_qs);
-    m_imgTitle->move(Twips::toPixels(1920), 0);
-    m_imgTitle->setAccessibleName(u"NeatTessel"_qs);
 }

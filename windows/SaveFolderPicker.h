@@ -30,6 +30,4 @@ private:
     FolderList *const m_dir1;
     PictureButton *const m_imgOK;
     PictureButton *const m_imgCancel;
-    QWidget *const m_shape1;
-    QWidget *const m_shape2;
 };

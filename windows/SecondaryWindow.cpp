@@ -1,11 +1,11 @@
 #include "windows/SecondaryWindow.h"
 
 #include "app/controls/Controls.h"
+#include "app/controls/PictureButton.h"
+#include "app/controls/Twips.h"
 
 #include <QFont>
-#include <QGuiApplication>
 #include <QKeySequence>
-#include <QScreen>
 #include <QShortcut>
 #include <QWidget>
 
@@ -21,14 +21,53 @@ void setUp(QWidget *window, const QString &name, const QString &caption, QSize c
     window->setFixedSize(clientSize);
     window->setFont(Controls::uiFont(9));
     Controls::setBackground(window, Qt::white);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        window->move(screen->availableGeometry().center() - QRect({}, clientSize).center());
+    Controls::centreOnScreen(window);
 }
 
 void closeOnEscape(QWidget *window)
 {
     auto *shortcut = new QShortcut(QKeySequence(Qt::Key_Escape), window);
     QObject::connect(shortcut, &QShortcut::activated, window, &QWidget::close);
+}
+
+PictureButton *titlePicture(QWidget *window, const QString &picture, int left)
+{
+    auto *title = new PictureButton(u"imgTitle"_qs, picture, TitlePictureSize,
+                                    PictureButton::Role::Image, window);
+    title->move(Twips::toPixels(left), 0);
+    title->setAccessibleName(u"NeatTessel"_qs);
+    return title;
+}
+
+namespace {
+
+PictureButton *pickerButton(QWidget *window, const QString &name, const QString &picture,
+                            int left, int top, const QString &accessibleName)
+{
+    auto *button = new PictureButton(name, picture, ButtonPictureSize,
+                                     PictureButton::Role::Button, window);
+    button->move(Twips::toPixels(left), Twips::toPixels(top));
+    button->setAccessibleName(accessibleName);
+    return button;
+}
+
+} // namespace
+
+PictureButton *okButton(QWidget *window, int top)
+{
+    return pickerButton(window, u"imgOK"_qs, u":/button-ok.svg"_qs, 360, top, u"OK"_qs);
+}
+
+PictureButton *cancelButton(QWidget *window, int top)
+{
+    return pickerButton(window, u"imgCancel"_qs, u":/button-cancel.svg"_qs, 1680, top,
+                        u"Cancel"_qs);
+}
+
+void addSideBars(QWidget *window, int right, int height)
+{
+    Controls::panel(window, u"Shape1"_qs, Twips::rect(0, 0, 135, height), Qt::black)->lower();
+    Controls::panel(window, u"Shape2"_qs, Twips::rect(right, 0, 135, height), Qt::black)->lower();
 }
 
 } // namespace SecondaryWindow

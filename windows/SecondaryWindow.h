@@ -3,6 +3,7 @@
 #include <QSize>
 #include <QString>
 
+class PictureButton;
 class QWidget;
 
 // What the template picker, the save-folder picker and the about window have
@@ -22,5 +23,17 @@ void setUp(QWidget *window, const QString &name, const QString &caption, QSize c
 
 // Escape closes `window`, as its close box does.
 void closeOnEscape(QWidget *window);
+
+// The main window's title picture, at `left` twips along the top edge.
+[[nodiscard]] PictureButton *titlePicture(QWidget *window, const QString &picture, int left);
+
+// The picture buttons OK and Cancel of a picker, `top` twips down.
+[[nodiscard]] PictureButton *okButton(QWidget *window, int top);
+[[nodiscard]] PictureButton *cancelButton(QWidget *window, int top);
+
+// A picker's black bars, 135 twips wide, along the left edge and at `right`
+// twips. They lie beneath the other controls: the title picture's last
+// letter reaches the right-hand bar.
+void addSideBars(QWidget *window, int right, int height);
 
 } // namespace SecondaryWindow
