@@ -9,24 +9,24 @@ namespace FinishSequence {
 
 Result FinishWizard(const ReadmeSettings &settings, const TemplateStore &store, PathStyle style)
 {
-    if (settings.txtPath.isEmpty())
-        return {Outcome::NothingWritten, ReadmeWriter::emptyFolderMessage()};
-
-    // The ReadMe is checked inside its writer; the template is checked here,
-    // before the ReadMe is written, so that one bad title writes nothing.
+    // The ReadMe is checked before the template, so that a problem of the
+    // template alone can be told as one: unticking its box writes the ReadMe.
+    const PreparedFile readme = ReadmeWriter::prepare(settings, style);
+    if (!readme.ok())
+        return {Outcome::NothingWritten, readme.problem};
     const bool saveTemplate = settings.chkTemp == CheckValue::Ticked;
-    const TemplateStore::Prepared stored =
-        saveTemplate ? store.prepare(settings) : TemplateStore::Prepared();
-    if (!stored.problem.isEmpty())
+    const PreparedFile stored = saveTemplate ? store.prepare(settings) : PreparedFile();
+    if (!stored.ok())
         return {Outcome::NothingWritten, stored.problem};
-    const WriteResult readme = WriteReadmeFile(settings, style);
-    if (!readme.written())
-        return {Outcome::NothingWritten, readme.message};
+
+    const WriteResult written = SafeFile::write(readme);
+    if (!written.written())
+        return {Outcome::NothingWritten, written.message};
     if (saveTemplate) {
         const WriteResult saved = store.save(stored);
         if (!saved.written())
             return {Outcome::TemplateFailed,
-                    u"ReadMe「%1」は保存しました。\n%2"_qs.arg(SafeFile::displayPath(readme.path),
+                    u"ReadMe「%1」は保存しました。\n%2"_qs.arg(SafeFile::displayPath(written.path),
                                                              saved.message)};
     }
     return {};

@@ -2,12 +2,14 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringView>
 
 struct ReadmeSettings;
 
-// The rules that turn the folder and file-name answers into paths. They are
-// pure functions over a path style, so the Windows rules can be checked on
-// every platform; nothing here touches the file system.
+// The rules that turn the folder and file-name answers into paths, and the
+// names that cannot stand in a path. They are pure functions over a path
+// style, so the Windows rules can be checked on every platform; nothing here
+// touches the file system.
 enum class PathStyle { Windows, Posix };
 
 [[nodiscard]] constexpr PathStyle nativePathStyle()
@@ -34,3 +36,20 @@ enum class PathStyle { Windows, Posix };
 // The folder field's value at start: "C:\" on Windows, the home folder
 // followed by "/" elsewhere.
 [[nodiscard]] QString initialFolder(PathStyle style = nativePathStyle());
+
+// "制御文字 (U+0009)" for the first control character (U+0000 to U+001F or
+// U+007F) of `text`; empty when it holds none.
+[[nodiscard]] QString controlCharacter(QStringView text);
+
+// Why Windows would refuse or quietly change `name` as one element of a
+// path: a device name (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9) with
+// or without an extension, or a name that ends in a dot or a space, which
+// Windows drops. Empty when the name is fine.
+[[nodiscard]] QString windowsNameProblem(QStringView name);
+
+// Why the ReadMe cannot be written where the folder and file-name fields
+// point, naming the field by its caption: a control character in either, or
+// on Windows a name that Windows reserves or changes. Empty when the path is
+// fine; whether the folder exists is left to the write.
+[[nodiscard]] QString readmePathProblem(const ReadmeSettings &settings,
+                                        PathStyle style = nativePathStyle());

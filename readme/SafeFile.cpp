@@ -1,61 +1,147 @@
 #include "readme/SafeFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <QStorageInfo>
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace SafeFile {
 
 namespace {
 
-// Longest file name most file systems accept, in bytes of the name as stored.
+// Longest file name most file systems accept, in bytes of the name as stored,
+// and longest path the system takes.
 constexpr qsizetype MaxNameBytes = 255;
+constexpr qsizetype MaxPathBytes = 4095;
+constexpr int NameAttempts = 16;
 
-QString causeOf(const QFileDevice &file, const QString &path)
+// A short name, so that it fits wherever the target's own name fits.
+QString temporaryPath(const QString &folder)
 {
-    const QFileInfo info(path);
-    if (info.isDir())
+    const quint32 number = QRandomGenerator::global()->generate();
+    return QDir(folder).filePath(u".neattessel-%1.part"_qs.arg(number, 8, 16, QChar(u'0')));
+}
+
+bool syncToDisk(QFile &file)
+{
+#ifdef Q_OS_WIN
+    return _commit(file.handle()) == 0;
+#else
+    return ::fsync(file.handle()) == 0;
+#endif
+}
+
+// What went wrong, judged from the file system as it is now, since the
+// error codes that reach us through QFile say little more than "failed".
+QString causeOf(const QFileInfo &target, qsizetype size)
+{
+    const QFileInfo folder(target.absolutePath());
+    if (target.isDir())
         return u"同じ名前のフォルダがあります。"_qs;
-    if (!info.dir().exists())
-        return u"保存先のフォルダ「%1」が見つかりません。"_qs.arg(displayPath(info.path()));
-    if (QFile::encodeName(info.fileName()).size() > MaxNameBytes)
+    if (!folder.isDir())
+        return u"保存先のフォルダ「%1」が見つかりません。"_qs.arg(displayPath(folder.filePath()));
+    if (QFile::encodeName(target.fileName()).size() > MaxNameBytes
+        || QFile::encodeName(target.absoluteFilePath()).size() > MaxPathBytes)
         return u"ファイル名が長すぎます。"_qs;
-    switch (file.error()) {
-    case QFileDevice::PermissionsError:
+    const QStorageInfo volume(folder.absoluteFilePath());
+    if (volume.isValid() && volume.isReadOnly())
+        return u"保存先のドライブは読み取り専用です。"_qs;
+    if (!folder.isWritable() || (target.exists() && !target.isWritable()))
         return u"書き込みが許可されていません。"_qs;
-    case QFileDevice::ResourceError:
-        return u"ディスクの空きが足りないか、書き込みに必要な資源がありません。"_qs;
-    default:
-        return u"ファイルを書き込めませんでした。"_qs;
-    }
+    if (volume.isValid() && volume.bytesAvailable() < size)
+        return u"ディスクの空きが足りません。"_qs;
+    return u"ファイルを書き込めませんでした。"_qs;
+}
+
+WriteResult failure(const QString &path, const QFileInfo &target, qsizetype size,
+                    const QString &systemReason)
+{
+    QString message =
+        u"「%1」を保存できませんでした。\n%2"_qs.arg(displayPath(path), causeOf(target, size));
+    if (!systemReason.isEmpty())
+        message += u"（%1）"_qs.arg(systemReason);
+    return WriteResult::failure(path, message);
+}
+
+// Writes, keeps the old file's permissions, syncs; the system's reason when
+// a step failed, empty when all went well.
+QString fill(QFile &temp, const QFileInfo &target, QByteArrayView bytes)
+{
+    if (!writeAll(temp, bytes))
+        return temp.errorString();
+    if (target.exists() && !temp.setPermissions(target.permissions()))
+        return temp.errorString();
+    if (!syncToDisk(temp))
+        return QString::fromStdString(std::generic_category().message(errno));
+    return {};
 }
 
 } // namespace
 
 bool writeAll(QIODevice &device, QByteArrayView bytes)
 {
-    return device.write(bytes.data(), bytes.size()) == bytes.size();
+    while (!bytes.isEmpty()) {
+        const qint64 written = device.write(bytes.data(), bytes.size());
+        if (written <= 0)
+            return false;
+        bytes = bytes.sliced(written);
+    }
+    return true;
 }
 
-QString failureReason(const QFileDevice &file, const QString &path)
+WriteResult writeAtomically(const QString &path, QByteArrayView bytes)
 {
-    return u"%1（%2）"_qs.arg(causeOf(file, path), file.errorString());
+    // A link is followed, so that the file it points to gets the new content.
+    const QFileInfo link(path);
+    const QFileInfo target(link.isSymLink() ? link.symLinkTarget() : path);
+    if (target.isDir() || (target.exists() && !target.isWritable()))
+        return failure(path, target, bytes.size(), {});
+
+    // Unbuffered, so that every failed write shows at once: a buffered
+    // QSaveFile in Qt 6.4 loses the failure of its last flush and renames the
+    // short file over the old one anyway.
+    QFile temp(temporaryPath(target.absolutePath()));
+    for (int i = 1; i < NameAttempts && temp.exists(); ++i)
+        temp.setFileName(temporaryPath(target.absolutePath()));
+    if (!temp.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return failure(path, target, bytes.size(), temp.errorString());
+
+    QString reason = fill(temp, target, bytes);
+    temp.close();
+    if (reason.isEmpty()) {
+        std::error_code error;
+        std::filesystem::rename(QFileInfo(temp).filesystemAbsoluteFilePath(),
+                                target.filesystemAbsoluteFilePath(), error);
+        if (!error)
+            return WriteResult::success(path);
+        reason = QString::fromStdString(error.message());
+    }
+    const WriteResult result = failure(path, target, bytes.size(), reason);
+    temp.remove();
+    return result;
+}
+
+WriteResult write(const PreparedFile &prepared)
+{
+    if (!prepared.ok())
+        return WriteResult::refusal(prepared.problem);
+    return writeAtomically(prepared.path, prepared.bytes);
 }
 
 QString displayPath(const QString &path)
 {
     return QDir::toNativeSeparators(path);
-}
-
-WriteResult writeAtomically(const QString &path, QByteArrayView bytes)
-{
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && writeAll(file, bytes) && file.commit())
-        return WriteResult::success(path);
-    const QString message = u"「%1」を保存できませんでした。\n%2"_qs.arg(
-        displayPath(path), failureReason(file, path));
-    file.cancelWriting();
-    return WriteResult::failure(path, message);
 }
 
 } // namespace SafeFile

@@ -84,6 +84,11 @@ ParseResult parseTemplateText(QStringView text)
 {
     const QList<QStringView> lines = splitLines(text);
     ParseResult result;
+    if (lines.size() < FieldCount && text.contains(u'\r') && !text.contains(u'\n')) {
+        result.error = u"行の終わりが CR だけで、CR LF になっていません。"
+                       u"テンプレートの各行は CR LF で終わる必要があります。"_qs;
+        return result;
+    }
     if (lines.size() < FieldCount) {
         result.error = u"ファイルが途中で終わっています（%1 行しかありません。少なくとも %2 行と区切りの行 999 が必要です）。"_qs
                            .arg(lines.size())

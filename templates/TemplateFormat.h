@@ -18,6 +18,12 @@ namespace TemplateFormat {
 // The number of quoted lines before the heading lists.
 inline constexpr int FieldCount = 14;
 
+// The largest template that is written or read, 64 MiB: far above what a
+// user types (32,767 headings of 1,000 ASCII characters fill half of it), small
+// enough that reading one never exhausts memory. A larger file is refused as
+// damaged; a larger template is not saved.
+inline constexpr qsizetype MaxBytes = qsizetype(64) * 1024 * 1024;
+
 // The whole file as text (not yet encoded). The folder line goes through
 // OutputFolderPath, so it always ends in a separator.
 [[nodiscard]] QString templateText(const ReadmeSettings &settings,

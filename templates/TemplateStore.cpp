@@ -1,5 +1,6 @@
 #include "templates/TemplateStore.h"
 
+#include "app/SettingsFields.h"
 #include "readme/Cp932Codec.h"
 #include "readme/ReadmeWriter.h"
 #include "readme/SafeFile.h"
@@ -11,6 +12,13 @@
 
 #include <algorithm>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 constexpr QLatin1String Extension(".tmp");
@@ -18,6 +26,9 @@ constexpr QStringView StoreName = u"tmp";
 // Longest file name the file systems accept: 255 UTF-16 units on Windows,
 // 255 bytes elsewhere.
 constexpr qsizetype MaxFileNameLength = 255;
+
+const QString UntickHint =
+    u"「現在の設定をテンプレートとして保存」のチェックを外せば、ReadMe だけを保存できます。"_qs;
 
 // An existing folder "tmp" in `parent`, in any letter case, the exact
 // spelling first; empty when there is none.
@@ -56,6 +67,58 @@ bool windowsNameOrder(const QString &a, const QString &b)
     return a < b;
 }
 
+QString tooLargeMessage()
+{
+    return u"%1 MiB を超えています。"_qs.arg(TemplateFormat::MaxBytes / (1024 * 1024));
+}
+
+// Opens `path` for reading if it is a regular file. On Unix the file is
+// opened without waiting, since a pipe put in its place would block open()
+// until a writer came, and judged by what was opened, not by its name.
+QString openRegularFile(QFile &file, const QString &path)
+{
+    const QString notRegular =
+        u"通常のファイルではありません（フォルダ、装置、パイプなど）。"_qs;
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return u"ファイルを開けませんでした（%1）。"_qs.arg(qt_error_string(errno));
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return notRegular;
+    }
+    if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return {};
+    ::close(fd);
+#else
+    if (!QFileInfo(path).isFile())
+        return notRegular;
+    if (file.open(QIODevice::ReadOnly))
+        return {};
+#endif
+    return u"ファイルを開けませんでした（%1）。"_qs.arg(file.errorString());
+}
+
+// The whole file, up to the size limit; why it cannot be read, in Japanese.
+QString readTemplateFile(const QString &path, QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return u"ファイルが見つかりません。削除されたか、名前が変えられた可能性があります。"_qs;
+    if (info.isFile() && info.size() > TemplateFormat::MaxBytes)
+        return u"テンプレートとしては大きすぎます（%1）。"_qs.arg(tooLargeMessage());
+    QFile file;
+    if (const QString problem = openRegularFile(file, path); !problem.isEmpty())
+        return problem;
+    bytes = file.read(TemplateFormat::MaxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return u"ファイルを読めませんでした（%1）。"_qs.arg(file.errorString());
+    if (bytes.size() > TemplateFormat::MaxBytes)
+        return u"テンプレートとしては大きすぎます（%1）。"_qs.arg(tooLargeMessage());
+    return {};
+}
+
 } // namespace
 
 TemplateStore::TemplateStore(const QString &folder, PathStyle style)
@@ -69,12 +132,14 @@ TemplateStore TemplateStore::locate(const QString &programFolder)
     QString folder = existingStore(parent);
     if (folder.isEmpty() && parent.mkdir(StoreName.toString()))
         folder = parent.filePath(StoreName.toString());
-    if (!isUsableFolder(folder)) {
-        const QDir data(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-        data.mkpath(StoreName.toString());
-        folder = data.filePath(StoreName.toString());
-    }
-    return TemplateStore(folder);
+    return isUsableFolder(folder) ? TemplateStore(folder) : inUserData();
+}
+
+TemplateStore TemplateStore::inUserData()
+{
+    const QDir data(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    data.mkpath(StoreName.toString());
+    return TemplateStore(data.filePath(StoreName.toString()));
 }
 
 QString TemplateStore::filePath(const QString &name) const
@@ -88,11 +153,14 @@ QStringList TemplateStore::ListTemplates() const
     if (m_style == PathStyle::Posix)
         filters |= QDir::Hidden | QDir::CaseSensitive; // ".net.tmp" is a title, not a hidden file
     QStringList names;
-    const QStringList files =
-        QDir(m_folder).entryList({u"*.tmp"_qs}, filters, QDir::Unsorted);
+    const QStringList files = QDir(m_folder).entryList({u"*.tmp"_qs}, filters, QDir::Unsorted);
+    const QDir folder(m_folder);
     for (const QString &file : files) {
+        // A link counts by what it points to: only a regular file is a
+        // template, never a device, a pipe or a folder.
         if (file.endsWith(Extension, m_style == PathStyle::Posix ? Qt::CaseSensitive
-                                                                 : Qt::CaseInsensitive))
+                                                                 : Qt::CaseInsensitive)
+            && QFileInfo(folder.filePath(file)).isFile())
             names.append(file.chopped(Extension.size()));
     }
     std::sort(names.begin(), names.end(), windowsNameOrder);
@@ -104,57 +172,59 @@ QString TemplateStore::titleProblem(const QString &title, PathStyle style)
     QString forbidden = u"/\\"_qs;
     if (style == PathStyle::Windows)
         forbidden += u":*?\"<>|"_qs;
-    QString shown;
-    for (const QChar c : title) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            shown = u"制御文字 (U+%1)"_qs.arg(QString::number(c.unicode(), 16).toUpper(), 4, u'0');
-        else if (forbidden.contains(c))
-            shown = u"「%1」"_qs.arg(c);
-        if (!shown.isEmpty())
-            break;
-    }
     const QString fileName = title + Extension;
     const qsizetype length = style == PathStyle::Windows ? fileName.size()
                                                          : QFile::encodeName(fileName).size();
-    QString reason;
-    if (!shown.isEmpty())
-        reason = u"%1 を含んでいます"_qs.arg(shown);
-    else if (length > MaxFileNameLength)
+    const auto badCharacter = std::find_if(title.cbegin(), title.cend(),
+                                           [&](QChar c) { return forbidden.contains(c); });
+    QString reason = controlCharacter(title);
+    if (!reason.isEmpty())
+        reason += u" を含んでいます"_qs;
+    else if (badCharacter != title.cend())
+        reason = u"「%1」を含んでいます"_qs.arg(*badCharacter);
+    else if (style == PathStyle::Windows)
+        reason = windowsNameProblem(fileName);
+    if (reason.isEmpty() && length > MaxFileNameLength)
         reason = u"ファイル名として長すぎます"_qs;
-    else
+    if (reason.isEmpty())
         return {};
-    return u"タイトル「%1」はテンプレートのファイル名に使えません（%2）。\n"
-           u"テンプレートを保存しない場合は「現在の設定をテンプレートとして保存」のチェックを外してください。"_qs
-        .arg(title, reason);
+    return u"タイトル「%1」はテンプレートのファイル名に使えません（%2）。\n"_qs.arg(title, reason)
+           + UntickHint;
 }
 
-TemplateStore::Prepared TemplateStore::prepare(const ReadmeSettings &settings) const
+PreparedFile TemplateStore::prepare(const ReadmeSettings &settings) const
 {
-    Prepared prepared;
+    PreparedFile prepared;
     prepared.path = filePath(settings.txtTitle);
     prepared.problem = titleProblem(settings.txtTitle, m_style);
-    if (!prepared.problem.isEmpty())
+    if (!prepared.ok())
         return prepared;
-    const QString text = TemplateFormat::templateText(settings, m_style);
-    const qsizetype lineCount =
-        TemplateFormat::FieldCount + 1 + settings.list2Left.size() + settings.List2Right.size();
-    if (text.count(u'\n') != lineCount || text.count(u'\r') != lineCount) {
-        prepared.problem = u"入力された値に改行が含まれているため、テンプレートを保存できません。"_qs;
+    const QList<SettingsFields::Field> fields = SettingsFields::storedFields(settings);
+    if (const QString captions = SettingsFields::captionsWithLineBreaks(fields);
+        !captions.isEmpty()) {
+        prepared.problem =
+            u"%1に改行が含まれているため、テンプレートを保存できません。\n"_qs.arg(captions)
+            + UntickHint;
         return prepared;
     }
-    Cp932Codec::Encoded encoded = Cp932Codec::encode(text);
+    Cp932Codec::Encoded encoded = Cp932Codec::encode(TemplateFormat::templateText(settings, m_style));
     if (!encoded.ok())
-        prepared.problem = ReadmeWriter::unencodableMessage(u"テンプレート"_qs, encoded.unencodable);
+        prepared.problem = ReadmeWriter::unencodableMessage(
+                               SettingsFields::captionsHolding(fields, encoded.unencodable),
+                               u"テンプレート"_qs, encoded.unencodable)
+                           + u'\n' + UntickHint;
+    else if (encoded.bytes.size() > TemplateFormat::MaxBytes)
+        prepared.problem = u"テンプレートが大きすぎるため、保存できません（%1）。\n"_qs.arg(
+                               tooLargeMessage())
+                           + UntickHint;
     prepared.bytes = std::move(encoded.bytes);
     return prepared;
 }
 
-WriteResult TemplateStore::save(const Prepared &prepared) const
+WriteResult TemplateStore::save(const PreparedFile &prepared) const
 {
-    if (!prepared.problem.isEmpty())
-        return WriteResult::refusal(prepared.problem);
-    WriteResult result = SafeFile::writeAtomically(prepared.path, prepared.bytes);
-    if (!result.written())
+    WriteResult result = SafeFile::write(prepared);
+    if (result.status == WriteResult::Status::Failed)
         result.message = u"テンプレートを保存できませんでした。\n"_qs + result.message;
     return result;
 }
@@ -162,16 +232,11 @@ WriteResult TemplateStore::save(const Prepared &prepared) const
 TemplateFormat::ParseResult TemplateStore::LoadTemplate(const QString &name) const
 {
     const QString path = filePath(name);
-    QFile file(path);
+    QByteArray bytes;
     TemplateFormat::ParseResult result;
-    if (!file.exists())
-        result.error = u"ファイルが見つかりません。削除されたか、名前が変えられた可能性があります。"_qs;
-    else if (!file.open(QIODevice::ReadOnly))
-        result.error = u"ファイルを開けませんでした（%1）。"_qs.arg(file.errorString());
-    else
-        result = TemplateFormat::parseTemplate(file.readAll());
-    if (file.error() != QFileDevice::NoError && result.ok())
-        result.error = u"ファイルを読めませんでした（%1）。"_qs.arg(file.errorString());
+    result.error = readTemplateFile(path, bytes);
+    if (result.ok())
+        result = TemplateFormat::parseTemplate(bytes);
     if (!result.ok())
         result.error = u"テンプレート「%1」を読み込めませんでした。\n%2"_qs.arg(
             SafeFile::displayPath(path), result.error);

@@ -1,18 +1,20 @@
 #pragma once
 
 #include "readme/OutputPath.h"
+#include "readme/PreparedFile.h"
 #include "readme/WriteResult.h"
 #include "templates/TemplateFormat.h"
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 // The folder that holds the templates, one file "<title>.tmp" each. It is
 // the folder "tmp" beside the program, or, where that cannot be made or
-// written (a read-only program folder, a plain file named "tmp"), "tmp" in
-// the user's data folder. Saving checks the name and the characters before
-// anything is written and replaces an older template atomically.
+// written (a read-only program folder, a plain file named "tmp") and in an
+// installed program, "tmp" in the user's data folder. Saving checks the name
+// and the characters before anything is written and replaces an older
+// template atomically. Only regular files are listed and read, never more
+// than TemplateFormat::MaxBytes, and reading never waits on a pipe or device.
 class TemplateStore
 {
 public:
@@ -20,6 +22,8 @@ public:
 
     // Finds or creates the store for a program that lives in `programFolder`.
     [[nodiscard]] static TemplateStore locate(const QString &programFolder);
+    // The store in the user's data folder, created when missing.
+    [[nodiscard]] static TemplateStore inUserData();
 
     [[nodiscard]] QString folder() const { return m_folder; }
     [[nodiscard]] QString filePath(const QString &name) const;
@@ -28,20 +32,12 @@ public:
     // the Windows file system lists a folder: by name, letter case folded.
     [[nodiscard]] QStringList ListTemplates() const;
 
-    // A template ready to be written: its path and encoded bytes, or why
-    // it cannot be saved, in Japanese (a title that cannot be a file name, a
-    // line break in a value, characters code page 932 cannot hold).
-    struct Prepared
-    {
-        QString path;
-        QByteArray bytes;
-        QString problem;
-    };
-
-    // Checks and encodes without writing, so that a caller can refuse before
-    // anything is written and then write what it checked.
-    [[nodiscard]] Prepared prepare(const ReadmeSettings &settings) const;
-    [[nodiscard]] WriteResult save(const Prepared &prepared) const;
+    // A template ready to be written: its path and encoded bytes, or why it
+    // cannot be saved, in Japanese, naming the field to change (a title that
+    // cannot be a file name, a line break in a value, characters code page
+    // 932 cannot hold, a template too large to be read again).
+    [[nodiscard]] PreparedFile prepare(const ReadmeSettings &settings) const;
+    [[nodiscard]] WriteResult save(const PreparedFile &prepared) const;
     [[nodiscard]] QString templateProblem(const ReadmeSettings &settings) const
     {
         return prepare(settings).problem;
@@ -52,7 +48,7 @@ public:
     }
 
     // Reads the template `name`; the result carries the reason when the
-    // file is missing, unreadable or damaged.
+    // file is missing, no regular file, too large, unreadable or damaged.
     [[nodiscard]] TemplateFormat::ParseResult LoadTemplate(const QString &name) const;
 
     // Why `title` cannot name one file in the store; empty when it can. The

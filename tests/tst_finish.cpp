@@ -1,9 +1,11 @@
 #include "app/ChoiceLists.h"
 #include "app/FinishSequence.h"
 #include "app/ReadmeSettings.h"
+#include "readme/OutputPath.h"
 #include "templates/TemplateStore.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,9 +14,37 @@ using FinishSequence::Outcome;
 
 namespace {
 
+const QString UntickHint =
+    u"「現在の設定をテンプレートとして保存」のチェックを外せば、ReadMe だけを保存できます。"_qs;
+
 QStringList entriesOf(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+// Every file below `folder`, hidden ones included.
+QStringList filesBelow(const QString &folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(it.next());
+    return files;
+}
+
+void setField(ReadmeSettings &s, const QString &field, const QString &value)
+{
+    if (field == u"list2Left") {
+        s.list2Left.append(value);
+        return;
+    }
+    const QHash<QString, QString ReadmeSettings::*> members = {
+        {u"txtName"_qs, &ReadmeSettings::txtName},
+        {u"cmbKakko"_qs, &ReadmeSettings::cmbKakko},
+        {u"cmbFile"_qs, &ReadmeSettings::cmbFile},
+        {u"txtPath"_qs, &ReadmeSettings::txtPath},
+    };
+    s.*members.value(field) = value;
 }
 
 } // namespace
@@ -97,6 +127,103 @@ private Q_SLOTS:
         QVERIFY2(result.message.contains(message), qPrintable(result.message));
         QCOMPARE(entriesOf(dir.filePath(u"out"_qs)), readmeFolder);
         QCOMPARE(entriesOf(store.folder()), storeFolder);
+    }
+
+    void refusedBeforeWriting_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value"); // a folder is below the test's folder
+        QTest::addColumn<QString>("named");
+        QTest::addColumn<bool>("templateOnly");
+
+        QTest::newRow("NUL in the file name")
+            << u"cmbFile"_qs << QString::fromUtf16(u"a\0b", 3) << u"「ファイル名」"_qs << false;
+        QTest::newRow("control character in the folder")
+            << u"txtPath"_qs << u"out\x1f"_qs << u"「保存先の指定」"_qs << false;
+        QTest::newRow("DEL in the folder") << u"txtPath"_qs << u"out/\x7f"_qs
+                                           << u"「保存先の指定」"_qs << false;
+        QTest::newRow("character without a code in the ReadMe")
+            << u"txtName"_qs << u"😀"_qs << u"「作成者」"_qs << false;
+        QTest::newRow("lone CR in a value") << u"txtName"_qs << u"a\rb"_qs << u"「作成者」"_qs
+                                            << true;
+        QTest::newRow("line break in an available heading")
+            << u"list2Left"_qs << u"a\nb"_qs << u"「項目の追加（左の一覧）」"_qs << true;
+        QTest::newRow("character without a code in the folder")
+            << u"txtPath"_qs << u"out/é"_qs << u"「保存先の指定」"_qs << true;
+        QTest::newRow("character without a code in an available heading")
+            << u"list2Left"_qs << u"€"_qs << u"「項目の追加（左の一覧）」"_qs << true;
+        QTest::newRow("character without a code in the file name")
+            << u"cmbFile"_qs << u"é"_qs << u"「ファイル名」"_qs << true;
+        QTest::newRow("inside the bracket style, which the ReadMe does not use")
+            << u"cmbKakko"_qs << u"【é】"_qs << u"「カッコの種類」"_qs << true;
+    }
+
+    // Nothing is written; the message names the field by its caption. Where
+    // only the template is at fault it says that unticking the template box
+    // writes the ReadMe alone, and unticking does.
+    void refusedBeforeWriting()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        QFETCH(QString, named);
+        QFETCH(bool, templateOnly);
+        QTemporaryDir root;
+        const QDir dir(root.path());
+        QVERIFY(dir.mkpath(u"out/é"_qs) && dir.mkdir(u"store"_qs));
+        const TemplateStore store(dir.filePath(u"store"_qs));
+        ReadmeSettings s = ReadmeSettings::atStartup();
+        s.txtPath = dir.filePath(u"out"_qs);
+        setField(s, field, field == u"txtPath" ? dir.filePath(value) : value);
+
+        const FinishSequence::Result result = FinishSequence::FinishWizard(s, store);
+        QCOMPARE(result.outcome, Outcome::NothingWritten);
+        QVERIFY2(result.message.contains(named), qPrintable(result.message));
+        QCOMPARE(result.message.contains(UntickHint), templateOnly);
+        QCOMPARE(filesBelow(root.path()), QStringList());
+
+        s.chkTemp = CheckValue::Unticked;
+        const Outcome unticked = FinishSequence::FinishWizard(s, store).outcome;
+        QCOMPARE(unticked, templateOnly ? Outcome::Finished : Outcome::NothingWritten);
+        QCOMPARE(filesBelow(root.path()),
+                 templateOnly ? QStringList{readmeFilePath(s)} : QStringList());
+    }
+
+    void titleLength_data()
+    {
+        QTest::addColumn<int>("nameBytes"); // of "<title>.tmp"
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("longest file name the system takes") << 255 << true;
+        QTest::newRow("one byte longer") << 256 << false;
+    }
+
+    // The title mixes three-byte characters with one-byte ones, so counting
+    // characters instead of bytes shows. Finishing twice replaces the
+    // template, which must work with the longest name too. The refused title
+    // writes no ReadMe either.
+    void titleLength()
+    {
+        QFETCH(int, nameBytes);
+        QFETCH(bool, saved);
+        QTemporaryDir root;
+        const QDir dir(root.path());
+        QVERIFY(dir.mkdir(u"out"_qs) && dir.mkdir(u"store"_qs));
+        const TemplateStore store(dir.filePath(u"store"_qs), PathStyle::Posix);
+        ReadmeSettings s = ReadmeSettings::atStartup();
+        s.txtTitle = QString(80, u'あ') + QString(nameBytes - 4 - 240, u'a');
+        s.txtPath = dir.filePath(u"out"_qs);
+        for (const QString &name : {u"first"_qs, u"second"_qs}) {
+            s.txtName = name;
+            const FinishSequence::Result result =
+                FinishSequence::FinishWizard(s, store, PathStyle::Posix);
+            QCOMPARE(result.outcome, saved ? Outcome::Finished : Outcome::NothingWritten);
+            QVERIFY2(result.message.contains(saved ? QString() : u"長すぎ"_qs),
+                     qPrintable(result.message));
+        }
+        QCOMPARE(entriesOf(s.txtPath), saved ? QStringList{u"ReadMe.txt"_qs} : QStringList());
+        QCOMPARE(entriesOf(store.folder()),
+                 saved ? QStringList{s.txtTitle + u".tmp"_qs} : QStringList());
+        if (saved)
+            QCOMPARE(store.LoadTemplate(s.txtTitle).settings.txtName, u"second"_qs);
     }
 
     void templateFailure_afterTheReadMe_saysSo()

@@ -3,6 +3,7 @@
 #include "readme/OutputPath.h"
 #include "readme/ReadmeComposer.h"
 #include "readme/ReadmeWriter.h"
+#include "templates/TemplateStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -119,10 +120,91 @@ private Q_SLOTS:
             << QString() << QString(300, u'a') << u"t"_qs << u"長すぎます"_qs;
         QTest::newRow("a folder stands at the file's place")
             << QString() << u"taken"_qs << u"t"_qs << u"フォルダがあります"_qs;
+    }
+
+    void refusals_writeNothing_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("cause");
+
         QTest::newRow("character without a code")
-            << QString() << u"ReadMe"_qs << u"smile 😀"_qs << u"U+1F600"_qs;
-        QTest::newRow("yen sign has no code")
-            << QString() << u"ReadMe"_qs << u"¥100"_qs << u"U+00A5"_qs;
+            << u"ReadMe"_qs << u"smile 😀"_qs << u"U+1F600"_qs;
+        QTest::newRow("yen sign has no code") << u"ReadMe"_qs << u"¥100"_qs << u"U+00A5"_qs;
+        QTest::newRow("NUL in the file name")
+            << QString::fromUtf16(u"a\0b", 3) << u"t"_qs << u"U+0000"_qs;
+        QTest::newRow("tab in the file name") << u"a\tb"_qs << u"t"_qs << u"U+0009"_qs;
+        QTest::newRow("DEL in the file name") << u"a\x7f"_qs << u"t"_qs << u"U+007F"_qs;
+    }
+
+    // Refused before anything is written, with the old file untouched: a NUL
+    // would otherwise cut the name short and write another file.
+    void refusals_writeNothing()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QString, title);
+        QFETCH(QString, cause);
+        QTemporaryDir dir;
+        const QString old = dir.filePath(u"ReadMe.txt"_qs);
+        QVERIFY(writeFile(old, "old"));
+        ReadmeSettings s = workedExample(dir.path());
+        s.cmbFile = fileName;
+        s.txtTitle = title;
+        const WriteResult result = WriteReadmeFile(s, PathStyle::Posix);
+        QCOMPARE(result.status, WriteResult::Status::Refused);
+        QVERIFY2(result.message.contains(cause), qPrintable(result.message));
+        QCOMPARE(readAll(old), QByteArray("old"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{u"ReadMe.txt"_qs});
+    }
+
+    void windowsNames_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("refused");
+
+        const QString title = u"title"_qs, file = u"cmbFile"_qs, folder = u"txtPath"_qs;
+        QTest::newRow("device name") << title << u"CON"_qs << true;
+        QTest::newRow("device name in lower case") << file << u"nul"_qs << true;
+        QTest::newRow("device name with an extension") << file << u"Prn.old"_qs << true;
+        QTest::newRow("device name, space before the extension") << title << u"aux "_qs << true;
+        QTest::newRow("COM1") << file << u"COM1"_qs << true;
+        QTest::newRow("LPT9 with an extension") << title << u"lpt9.backup"_qs << true;
+        QTest::newRow("COM0 is no device") << file << u"COM0"_qs << false;
+        QTest::newRow("COM10 is no device") << title << u"COM10"_qs << false;
+        QTest::newRow("CONSOLE is no device") << file << u"CONSOLE"_qs << false;
+        QTest::newRow("ends in a dot before .txt") << file << u"ReadMe."_qs << false;
+        QTest::newRow("folder ends in a dot") << folder << u"C:\\docs.\\"_qs << true;
+        QTest::newRow("folder ends in a space") << folder << u"C:\\docs \\sub"_qs << true;
+        QTest::newRow("device as a folder") << folder << u"D:/con/"_qs << true;
+        QTest::newRow("dot folders, drive and server") << folder << u"\\\\srv\\c$\\.\\..\\x\\"_qs
+                                                       << false;
+    }
+
+    // The Windows rules, checked on every platform: names Windows keeps for
+    // devices, and folder names it would change by dropping a final dot or
+    // space. Elsewhere the same names are fine.
+    void windowsNames()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(bool, refused);
+        for (const PathStyle style : {PathStyle::Windows, PathStyle::Posix}) {
+            ReadmeSettings s = workedExample(u"C:\\"_qs);
+            QString problem;
+            if (field == u"title") {
+                problem = TemplateStore::titleProblem(text, style);
+            } else {
+                (field == u"cmbFile" ? s.cmbFile : s.txtPath) = text;
+                problem = readmePathProblem(s, style);
+            }
+            QCOMPARE(!problem.isEmpty(), refused && style == PathStyle::Windows);
+            if (!problem.isEmpty() && field != u"title")
+                QVERIFY2(problem.contains(field == u"cmbFile" ? u"「ファイル名」"_qs
+                                                              : u"「保存先の指定」"_qs),
+                         qPrintable(problem));
+        }
     }
 
     void failures_nameTheFileAndKeepTheOldOne()

@@ -1,3 +1,4 @@
+#include "ChildProcess.h"
 #include "CoreFixtures.h"
 #include "app/ReadmeSettings.h"
 #include "readme/Cp932Codec.h"
@@ -9,6 +10,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace CoreFixtures;
 
@@ -73,6 +76,8 @@ private Q_SLOTS:
         QTest::newRow("empty and blank headings")
             << QStringList{QString(), u" "_qs} << QStringList{QString()} << QString();
         QTest::newRow("lone quote") << QStringList{u"\""_qs} << QStringList{u"\"\""_qs} << u"\""_qs;
+        QTest::newRow("DEL inside values")
+            << QStringList{u"a\x7f"_qs} << QStringList{u"\x7f"_qs} << u"b\x7f c"_qs;
     }
 
     void roundTrip()
@@ -145,6 +150,8 @@ private Q_SLOTS:
             << QByteArray(example).replace("999", "\x81\x20") << u"バイト目"_qs;
         QTest::newRow("truncated double-byte character")
             << example.left(example.size() - 4) << u"バイト目"_qs;
+        QTest::newRow("CR-only line ends")
+            << QByteArray(example).replace("\r\n", "\r") << u"CR だけ"_qs;
     }
 
     void damagedFiles_areReportedWithTheFileName()
@@ -173,11 +180,15 @@ private Q_SLOTS:
         QTest::newRow("slash") << posix << u"a/b"_qs << u"h"_qs << u"「/」"_qs;
         QTest::newRow("backslash") << posix << u"a\\b"_qs << u"h"_qs << u"「\\」"_qs;
         QTest::newRow("control character") << posix << u"a\tb"_qs << u"h"_qs << u"U+0009"_qs;
+        QTest::newRow("DEL in the title") << posix << u"a\x7f"_qs << u"h"_qs << u"U+007F"_qs;
+        QTest::newRow("lone CR in the title") << posix << u"a\rb"_qs << u"h"_qs << u"U+000D"_qs;
+        QTest::newRow("device name on windows") << win << u"con"_qs << u"h"_qs << u"装置"_qs;
         QTest::newRow("colon on windows") << win << u"a:b"_qs << u"h"_qs << u"「:」"_qs;
         QTest::newRow("question mark on windows") << win << u"a?"_qs << u"h"_qs << u"「?」"_qs;
         QTest::newRow("name too long") << posix << QString(252, u'あ') << u"h"_qs << u"長すぎ"_qs;
         QTest::newRow("heading without a code") << posix << u"ok"_qs << u"€"_qs << u"U+20AC"_qs;
         QTest::newRow("line break in a heading") << posix << u"ok"_qs << u"a\nb"_qs << u"改行"_qs;
+        QTest::newRow("lone CR in a heading") << posix << u"ok"_qs << u"a\rb"_qs << u"改行"_qs;
     }
 
     void savingProblems_writeNothing()
@@ -194,6 +205,8 @@ private Q_SLOTS:
         const WriteResult result = store.SaveTemplate(s);
         QCOMPARE(result.status, WriteResult::Status::Refused);
         QVERIFY2(result.message.contains(cause), qPrintable(result.message));
+        QVERIFY2(result.message.contains(u"「現在の設定をテンプレートとして保存」のチェックを外せば"_qs),
+                 qPrintable(result.message));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList());
     }
@@ -208,6 +221,63 @@ private Q_SLOTS:
         QVERIFY(QDir(dir.path()).mkdir(u"folder.tmp"_qs));
         QCOMPARE(store.ListTemplates(),
                  QStringList({QString(), u".net"_qs, u"A"_qs, u"b"_qs, u"_x"_qs}));
+    }
+
+    void strangeFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("listed");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("link to /dev/zero") << u"zero"_qs << false << u"通常のファイルではありません"_qs;
+        QTest::newRow("FIFO") << u"fifo"_qs << false << u"通常のファイルではありません"_qs;
+        QTest::newRow("link to a FIFO") << u"fifo link"_qs << false << u"通常のファイルではありません"_qs;
+        QTest::newRow("folder x.tmp") << u"folder"_qs << false << u"通常のファイルではありません"_qs;
+        QTest::newRow("larger than the limit") << u"large"_qs << true << u"大きすぎます"_qs;
+    }
+
+    // Only regular files are listed, judged after following a link; loading
+    // one anyway by its name neither blocks nor reads without end: it runs
+    // in a child that an alarm stops after ten seconds.
+    void strangeFiles()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, listed);
+        QFETCH(QString, cause);
+        QTemporaryDir dir;
+        const TemplateStore store(dir.path(), PathStyle::Posix);
+        QVERIFY(store.SaveTemplate(exampleAnswers()).written());
+        const QString path = store.filePath(u"x"_qs);
+        const QByteArray native = QFile::encodeName(path);
+        const QByteArray fifo = QFile::encodeName(dir.filePath(u"pipe"_qs));
+        if (kind == u"zero")
+            QVERIFY(QFile::link(u"/dev/zero"_qs, path));
+        else if (kind == u"fifo")
+            QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+        else if (kind == u"fifo link")
+            QVERIFY(::mkfifo(fifo.constData(), 0600) == 0 && QFile::link(dir.filePath(u"pipe"_qs), path));
+        else if (kind == u"folder")
+            QVERIFY(QDir(dir.path()).mkdir(u"x.tmp"_qs));
+        else
+            QVERIFY(writeFile(path, "x") && QFile::resize(path, TemplateFormat::MaxBytes + 1));
+
+        QCOMPARE(store.ListTemplates(), listed ? QStringList({QString(), u"x"_qs}) : QStringList{QString()});
+        const std::optional<QByteArray> error =
+            ChildProcess::run([&] { return store.LoadTemplate(u"x"_qs).error.toUtf8(); });
+        QVERIFY2(error.has_value(), "loading blocked or died");
+        QVERIFY2(error->contains(cause.toUtf8()), error->constData());
+    }
+
+    // A template the store could not read again is not saved either.
+    void tooLargeToRead_isNotSaved()
+    {
+        QTemporaryDir dir;
+        const TemplateStore store(dir.path(), PathStyle::Posix);
+        ReadmeSettings s = exampleAnswers();
+        s.List2Right = QStringList(65, QString(1024 * 1024, u'x'));
+        const WriteResult result = store.SaveTemplate(s);
+        QCOMPARE(result.status, WriteResult::Status::Refused);
+        QVERIFY2(result.message.contains(u"大きすぎる"_qs), qPrintable(result.message));
+        QVERIFY(QDir(dir.path()).isEmpty());
     }
 
     void emptyStore_listsNothing()
