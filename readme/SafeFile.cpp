@@ -80,7 +80,11 @@ QString fill(QFile &temp, const QFileInfo &target, QByteArrayView bytes)
 {
     if (!writeAll(temp, bytes))
         return temp.errorString();
-    if (target.exists() && !temp.setPermissions(target.permissions()))
+    // The owner's, group's and others' bits only: the "user" bits say what
+    // this process may do, and would add write access for root.
+    const QFileDevice::Permissions userBits =
+        QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+    if (target.exists() && !temp.setPermissions(target.permissions() & ~userBits))
         return temp.errorString();
     if (!syncToDisk(temp))
         return QString::fromStdString(std::generic_category().message(errno));

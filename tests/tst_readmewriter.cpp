@@ -87,6 +87,7 @@ private Q_SLOTS:
         QVERIFY(!bytes.contains("\n\n"));
     }
 
+    // Its permissions stay as they were.
     void existingFile_isReplaced()
     {
         QTemporaryDir dir;
@@ -94,7 +95,11 @@ private Q_SLOTS:
         s.List2Right.clear();
         const QString path = dir.filePath(u"ReadMe.txt"_qs);
         QVERIFY(writeFile(path, QByteArray(5000, 'x')));
+        using P = QFileDevice::Permission;
+        const QFileDevice::Permissions kept = P::ReadOwner | P::WriteOwner | P::ReadGroup;
+        QVERIFY(QFile::setPermissions(path, kept));
         QVERIFY(WriteReadmeFile(s, PathStyle::Posix).written());
+        QCOMPARE(QFile::permissions(path) & ~(P::ReadUser | P::WriteUser | P::ExeUser), kept);
         QVERIFY(readAll(path).endsWith(QByteArray(72, '-') + "\r\n\r\n"));
         QCOMPARE(readAll(path).size(), 471 - 2 * 20); // two heading blocks of 20 bytes fewer
     }
