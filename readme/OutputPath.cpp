@@ -64,8 +64,8 @@ QString controlCharacter(QStringView text)
 QString windowsNameProblem(QStringView name)
 {
     if (name.endsWith(u'.') || name.endsWith(u' '))
-        return u"「%1」は最後が「%2」で、Windows ではその文字が落とされます"_qs.arg(
-            name, name.endsWith(u'.') ? u"."_qs : u"空白"_qs);
+        return u"「%1」は最後が%2で、Windows ではその文字が落とされます"_qs.arg(
+            name, name.endsWith(u'.') ? u"「.」"_qs : u"空白"_qs);
     // The extension does not matter, nor do spaces before it: "nul .txt"
     // is the device too.
     QStringView stem = name.first(name.contains(u'.') ? name.indexOf(u'.') : name.size());

@@ -67,9 +67,15 @@ bool windowsNameOrder(const QString &a, const QString &b)
     return a < b;
 }
 
-QString tooLargeMessage()
+// "64 MiB を超えています"
+QString beyondTheLimit()
 {
-    return u"%1 MiB を超えています。"_qs.arg(TemplateFormat::MaxBytes / (1024 * 1024));
+    return u"%1 MiB を超えています"_qs.arg(TemplateFormat::MaxBytes / (1024 * 1024));
+}
+
+QString tooLargeToRead()
+{
+    return u"テンプレートとしては大きすぎます（%1）。"_qs.arg(beyondTheLimit());
 }
 
 // Opens `path` for reading if it is a regular file. On Unix the file is
@@ -107,15 +113,17 @@ QString readTemplateFile(const QString &path, QByteArray &bytes)
     if (!info.exists())
         return u"ファイルが見つかりません。削除されたか、名前が変えられた可能性があります。"_qs;
     if (info.isFile() && info.size() > TemplateFormat::MaxBytes)
-        return u"テンプレートとしては大きすぎます（%1）。"_qs.arg(tooLargeMessage());
+        return tooLargeToRead();
     QFile file;
     if (const QString problem = openRegularFile(file, path); !problem.isEmpty())
         return problem;
-    bytes = file.read(TemplateFormat::MaxBytes + 1);
+    // What was measured and one byte more: a file that grows while it is
+    // read is never read without end, and one grown past the limit shows.
+    bytes = file.read(std::min<qint64>(file.size(), TemplateFormat::MaxBytes) + 1);
     if (file.error() != QFileDevice::NoError)
         return u"ファイルを読めませんでした（%1）。"_qs.arg(file.errorString());
     if (bytes.size() > TemplateFormat::MaxBytes)
-        return u"テンプレートとしては大きすぎます（%1）。"_qs.arg(tooLargeMessage());
+        return tooLargeToRead();
     return {};
 }
 
@@ -214,9 +222,9 @@ PreparedFile TemplateStore::prepare(const ReadmeSettings &settings) const
                                u"テンプレート"_qs, encoded.unencodable)
                            + u'\n' + UntickHint;
     else if (encoded.bytes.size() > TemplateFormat::MaxBytes)
-        prepared.problem = u"テンプレートが大きすぎるため、保存できません（%1）。\n"_qs.arg(
-                               tooLargeMessage())
-                           + UntickHint;
+        prepared.problem =
+            u"テンプレートが大きすぎるため、保存できません（%1）。\n"_qs.arg(beyondTheLimit())
+            + UntickHint;
     prepared.bytes = std::move(encoded.bytes);
     return prepared;
 }
