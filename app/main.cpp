@@ -1,5 +1,6 @@
 #include "app/FontSetup.h"
 #include "app/MainWindow.h"
+#include "app/controls/Accessibility.h"
 #include "templates/TemplateStore.h"
 
 #include <QApplication>
@@ -7,6 +8,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Wayland matches the window to the desktop entry of this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TESSEL_APP_ID));
+    Accessibility::install();
     FontSetup::registerSubstitutes();
     MainWindow window(TemplateStore::locate(QCoreApplication::applicationDirPath()));
     window.show();
