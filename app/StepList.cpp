@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/StepList.h"
 
 #include <QStringList>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/FontSetup.h"
 #include "app/MainWindow.h"
 #include "app/controls/Accessibility.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Install layout, used by the Debian package (debian/). Installed under a
 # system prefix the program folder is read-only, so the template store falls
 # back to the user's data folder by itself; nothing here has to arrange for it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What the GUI tests do as a user: type any text (QTest::keyClicks sends

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/SaveFolderPicker.h"
 
 #include "app/controls/Controls.h"

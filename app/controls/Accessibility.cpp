@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/controls/Accessibility.h"
 
 #include "app/controls/AccessibleButton.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/controls/AccessibleButton.h"
 
 AccessibleButton::AccessibleButton(QWidget *button, std::function<void()> press)
