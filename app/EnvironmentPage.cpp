@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/EnvironmentPage.h"
 
 #include "app/ChoiceLists.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The windows name Japanese fonts of Windows ("MS UI Gothic", "ＭＳ ゴシック",

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/MainWindow.h"
 
 #include "app/EnvironmentPage.h"
@@ -104,13 +105,15 @@ void MainWindow::buildFrame()
     QFont serif(u"Times New Roman"_qs, 12, QFont::Bold);
     serif.setStyleHint(QFont::Serif);
     serif.setStretch(QFont::Unstretched); // not the narrowed window font's
-    Controls::label(this, u"Label1"_qs, u" is Read Me Maker..."_qs,
-                    Twips::rect(1080, 360, 2895, 255), Qt::AlignRight)
-        ->setFont(serif);
+    // "This Soft" first, so that a screen reader reads the header in order;
+    // both labels are transparent, so which lies on top does not show.
     QLabel *const label2 = Controls::label(this, u"Label2"_qs, u"This Soft"_qs,
                                            Twips::rect(600, 360, 1095, 255), Qt::AlignRight);
     label2->setFont(serif);
     Controls::setTextColour(label2, Qt::white);
+    Controls::label(this, u"Label1"_qs, u" is Read Me Maker..."_qs,
+                    Twips::rect(1080, 360, 2895, 255), Qt::AlignRight)
+        ->setFont(serif);
 
     m_imgTitle = new PictureButton(u"imgTitle"_qs, u":/title.svg"_qs, Twips::size(3000, 600),
                                    PictureButton::Role::Button, this);
@@ -182,9 +185,11 @@ void MainWindow::HideAllPages()
         page->setVisible(false);
 }
 
+// A screen reader reads the steps without the arrows between them.
 void MainWindow::RefreshStepList()
 {
     m_lblItem->setText(StepList::caption(m_wizardPage));
+    m_lblItem->setAccessibleName(StepList::steps(m_wizardPage).join(u'、'));
 }
 
 void MainWindow::Next()

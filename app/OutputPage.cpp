@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/OutputPage.h"
 
 #include "app/ChoiceLists.h"

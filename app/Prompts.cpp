@@ -1,15 +1,23 @@
+// SPDX-License-Identifier: MIT
 #include "app/Prompts.h"
+
+#include "app/controls/Controls.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace Prompts {
 
+// Qt captions its buttons in English unless a translation is loaded, and
+// draws the boxes in the desktop's font; the windows use their own.
 void showMessage(QWidget *parent, const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(ProgramTitle), text, QMessageBox::Ok,
                     parent);
     box.setObjectName(u"messageBox"_qs);
+    box.setFont(Controls::uiFont(9));
+    box.button(QMessageBox::Ok)->setText(u"OK"_qs);
     box.exec();
 }
 
@@ -17,6 +25,9 @@ QString askText(QWidget *parent, const QString &prompt, const QString &title)
 {
     QInputDialog box(parent);
     box.setObjectName(u"inputBox"_qs);
+    box.setFont(Controls::uiFont(9));
+    box.setOkButtonText(u"OK"_qs);
+    box.setCancelButtonText(u"キャンセル"_qs);
     box.setWindowTitle(title);
     box.setLabelText(prompt);
     box.setTextValue(QString());

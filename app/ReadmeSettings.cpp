@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/ReadmeSettings.h"
 
 #include "app/ChoiceLists.h"

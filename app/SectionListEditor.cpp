@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/SectionListEditor.h"
 
 #include "app/Prompts.h"

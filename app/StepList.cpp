@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/StepList.h"
 
 #include <QStringList>
@@ -5,6 +6,11 @@
 namespace StepList {
 
 QString caption(int wizardPage)
+{
+    return steps(wizardPage).join(u"\r\n↓\r\n"_qs);
+}
+
+QStringList steps(int wizardPage)
 {
     const bool last = wizardPage == PageCount - 1;
     const QStringList names = {
@@ -14,7 +20,7 @@ QString caption(int wizardPage)
         u"項目の追加"_qs,
         u"その他の設定"_qs,
     };
-    return names.first(qBound(0, wizardPage, PageCount - 1) + 1).join(u"\r\n↓\r\n"_qs);
+    return names.first(qBound(0, wizardPage, PageCount - 1) + 1);
 }
 
 } // namespace StepList

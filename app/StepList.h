@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The caption of the step list lblItem: the step names of the wizard pages up
 // to and including `wizardPage` (0 to 4), each pair separated by a line
@@ -11,5 +13,8 @@ namespace StepList {
 inline constexpr int PageCount = 5;
 
 [[nodiscard]] QString caption(int wizardPage);
+
+// The step names of the caption, without the arrows.
+[[nodiscard]] QStringList steps(int wizardPage);
 
 } // namespace StepList

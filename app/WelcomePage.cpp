@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/WelcomePage.h"
 
 #include "app/controls/Controls.h"

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: MIT
 #include "app/FontSetup.h"
 #include "app/MainWindow.h"
+#include "app/controls/Accessibility.h"
 #include "templates/TemplateStore.h"
 
 #include <QApplication>
@@ -7,6 +9,9 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // Wayland matches the window to the desktop entry of this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TESSEL_APP_ID));
+    Accessibility::install();
     FontSetup::registerSubstitutes();
 #ifdef TESSEL_PACKAGED
     MainWindow window(TemplateStore::inUserData());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Speed of the core paths on realistic and on the largest inputs: composing,
 // encoding, writing the ReadMe, saving and loading a template.
 #include "app/ReadmeSettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Speed and size of the windows on the largest inputs, offscreen: ">>" into
 // a shown list, the preview of 32,767 headings until it is painted, the
 // start-up of the main window against a bare window of the same size, and

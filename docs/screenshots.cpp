@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders every window of the wizard into PNG pictures for the user guide, at
 // device pixel ratio 1 and 2: the five pages of the main window filled in
 // with a sample program's answers, the preview of its ReadMe, the template

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Decodes arbitrary bytes as code page 932. Several codes can stand for one
 // character, so the bytes need not come back; what must hold is that the
 // decoded text encodes without loss, no longer than it was, and decodes to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads arbitrary bytes as a template. Whatever reads as one must survive
 // being written and read again: the same record, except that the folder
 // line gains its trailing separator.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Builds a record from the input and, whenever the template store would save
 // it, checks that the saved bytes read back as the same record. Only the
 // folder changes (it gains its trailing separator); the check boxes are not

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "readme/Cp932Codec.h"
 
 #include <QSet>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "readme/OutputPath.h"
 
 #include "app/ReadmeSettings.h"

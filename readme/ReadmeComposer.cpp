@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "readme/ReadmeComposer.h"
 
 #include "app/ReadmeSettings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "readme/ReadmeWriter.h"
 
 #include "app/ReadmeSettings.h"

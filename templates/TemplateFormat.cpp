@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "templates/TemplateFormat.h"
 
 #include "readme/Cp932Codec.h"

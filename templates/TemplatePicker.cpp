@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "templates/TemplatePicker.h"
 
 #include "app/Prompts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "templates/TemplateStore.h"
 
 #include "app/SettingsFields.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What the GUI tests do as a user: type any text (QTest::keyClicks sends
@@ -6,9 +7,11 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -37,6 +40,8 @@ public:
     struct Seen
     {
         QString objectName, title, text;
+        QStringList buttons; // captions, sorted
+        QFont font;          // of the text shown
     };
     QList<Seen> seen;
 
@@ -54,8 +59,13 @@ private:
         auto *const input = qobject_cast<QInputDialog *>(box);
         if (!(message || input) || !box->isVisible())
             return;
+        QStringList buttons;
+        for (const QPushButton *button : box->findChildren<QPushButton *>())
+            buttons.append(button->text());
+        buttons.sort();
         seen.append({box->objectName(), box->windowTitle(),
-                     message ? message->text() : input->labelText()});
+                     message ? message->text() : input->labelText(), buttons,
+                     box->findChild<QLabel *>()->font()});
         if (input)
             typeText(input->findChild<QLineEdit *>(), typed);
         box->done(press == Press::Ok ? QDialog::Accepted : QDialog::Rejected);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/FontSetup.h"
 #include "app/controls/PictureButton.h"
 #include "windows/AboutWindow.h"

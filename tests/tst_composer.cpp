@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "CoreFixtures.h"
 #include "app/ReadmeSettings.h"
 #include "readme/Cp932Codec.h"

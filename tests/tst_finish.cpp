@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/ChoiceLists.h"
 #include "app/FinishSequence.h"
 #include "app/ReadmeSettings.h"

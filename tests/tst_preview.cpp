@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/FontSetup.h"
 #include "windows/PreviewWindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/controls/Controls.h"
 #include "templates/TemplatePicker.h"
 #include "templates/TemplateStore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/AboutWindow.h"
 
 #include "app/controls/Controls.h"

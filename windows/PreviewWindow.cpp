@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/PreviewWindow.h"
 
 #include "app/FontSetup.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/SaveFolderPicker.h"
 
 #include "app/controls/Controls.h"
@@ -8,6 +9,7 @@
 #include "windows/SecondaryWindow.h"
 
 #include <QDir>
+#include <QLabel>
 
 SaveFolderPicker::SaveFolderPicker(const QString &titlePicture)
     : m_imgTitle(SecondaryWindow::titlePicture(this, titlePicture, 240)),
@@ -22,6 +24,9 @@ SaveFolderPicker::SaveFolderPicker(const QString &titlePicture)
     SecondaryWindow::addSideBars(this, 3120, 4095);
     m_drive1->setGeometry(Twips::rect(360, 840, 2535, 300));
     m_dir1->setGeometry(Twips::rect(360, 1200, 2535, 2190));
+    // On Linux Qt names a drop-down after its current entry ("/"), not after
+    // its accessible name; a screen reader takes the name from its label.
+    m_label1->setBuddy(m_drive1);
 
     setTabOrder(m_drive1, m_dir1);
     setTabOrder(m_dir1, m_imgOK);

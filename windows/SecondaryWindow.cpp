@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "windows/SecondaryWindow.h"
 
 #include "app/controls/Controls.h"

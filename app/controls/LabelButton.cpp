@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/controls/LabelButton.h"
 
 #include "app/controls/ClickFilter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/controls/PictureButton.h"
 
 #include "app/controls/ClickFilter.h"
@@ -7,7 +8,7 @@
 
 PictureButton::PictureButton(const QString &name, const QString &picture, QSize size, Role role,
                              QWidget *parent)
-    : QWidget(parent), m_renderer(new QSvgRenderer(this))
+    : QWidget(parent), m_role(role), m_renderer(new QSvgRenderer(this))
 {
     setObjectName(name);
     setFixedSize(size);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QSize>
@@ -23,6 +24,7 @@ public:
     // The resource path of the picture shown, so another window can show the
     // same picture.
     [[nodiscard]] QString picture() const { return m_picture; }
+    [[nodiscard]] bool isButton() const { return m_role == Role::Button; }
     void setPicture(const QString &picture);
 
 Q_SIGNALS:
@@ -32,6 +34,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    const Role m_role;
     QString m_picture;
     QSvgRenderer *const m_renderer;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/controls/SuggestionBox.h"
 
 #include <QLineEdit>

@@ -1,0 +1,300 @@
+// SPDX-License-Identifier: MIT
+#include "UserInput.h"
+
+#include "app/FontSetup.h"
+#include "app/MainWindow.h"
+#include "app/ReadmeSettings.h"
+#include "app/controls/Accessibility.h"
+#include "templates/TemplateStore.h"
+
+#include <QAccessible>
+#include <QListWidget>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+using UserInput::ModalAnswerer;
+
+namespace {
+
+enum class How { Click, Press };
+
+QWidget *topLevel(const QString &name)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const auto found = std::find_if(windows.begin(), windows.end(), [&](const QWidget *window) {
+        return window->objectName() == name && window->isVisible();
+    });
+    return found == windows.end() ? nullptr : *found;
+}
+
+QAccessibleInterface *accessible(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget);
+}
+
+// A control a listener can identify: named, or for a drop-down (which Qt on
+// Linux names after its current entry) labelled by a named label.
+QString heardName(QAccessibleInterface *control)
+{
+    if (control->role() == QAccessible::ComboBox) {
+        const auto labels = control->relations(QAccessible::Label);
+        return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+    }
+    return control->text(QAccessible::Name);
+}
+
+void selectFirst(QListWidget *list)
+{
+    if (list->count() > 0)
+        UserInput::clickRow(list, 0);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(How)
+
+// The windows as a screen reader sees them through Qt's accessibility
+// interfaces: what each control and window is, what it is called, the order
+// it is read in, and that a button's Press action presses it.
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        FontSetup::registerSubstitutes();
+        Accessibility::install();
+    }
+
+    void init()
+    {
+        m_home = std::make_unique<QTemporaryDir>();
+        m_store = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_home->isValid() && m_store->isValid());
+        qputenv("HOME", QFile::encodeName(m_home->path()));
+        ReadmeSettings stored = ReadmeSettings::atStartup();
+        stored.txtTitle = u"保存済み"_qs;
+        QVERIFY(store().SaveTemplate(stored).written());
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
+    }
+
+    // Each row is run twice on a fresh main window: clicked with the mouse,
+    // and pressed through its accessible Press action. The press must change
+    // what the user sees, and exactly as the click does.
+    void buttonsArePushButtonsThatPress_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("opener"); // the button that opens the window, if any
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        const auto row = [](const char *what, int page, const QString &opener,
+                            const QString &button, const QString &name) {
+            QTest::newRow(what) << page << opener << button << name;
+        };
+        row("Next", 0, {}, u"imgNext"_qs, u"Next"_qs);
+        row("Back", 2, {}, u"imgBack"_qs, u"Back"_qs);
+        row("Preview", 1, {}, u"imgPre"_qs, u"Preview"_qs);
+        row("title picture", 0, {}, u"imgTitle"_qs, u"バージョン情報"_qs);
+        row("load a template", 0, {}, u"lbltmp"_qs, u"テンプレートをロードする"_qs);
+        row(">", 3, {}, u"lbl2Right"_qs, u"選んだ項目を右へ移す"_qs);
+        row("<", 3, {}, u"lbl2Left"_qs, u"選んだ項目を左へ戻す"_qs);
+        row(">>", 3, {}, u"lbl2Right2"_qs, u"すべての項目を右へ移す"_qs);
+        row("<<", 3, {}, u"lbl2Left2"_qs, u"すべての項目を左へ戻す"_qs);
+        row("Add", 3, {}, u"lbl2Add"_qs, u"項目を追加する"_qs);
+        row("...", 4, {}, u"lblDir"_qs, u"保存先を選ぶ"_qs);
+        row("template picker OK", 0, u"lbltmp"_qs, u"imgOK"_qs, u"OK"_qs);
+        row("template picker Cancel", 0, u"lbltmp"_qs, u"imgCancel"_qs, u"Cancel"_qs);
+        row("save-folder picker OK", 4, u"lblDir"_qs, u"imgOK"_qs, u"OK"_qs);
+        row("save-folder picker Cancel", 4, u"lblDir"_qs, u"imgCancel"_qs, u"Cancel"_qs);
+    }
+
+    void buttonsArePushButtonsThatPress()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, opener);
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+
+        QWidget *target = prepare(page, opener, button);
+        QVERIFY(target);
+        const QStringList before = seen();
+        act(target, How::Click);
+        const QStringList clicked = seen();
+        QVERIFY2(clicked != before, "the row presses a button that does nothing here");
+        cleanup();
+
+        target = prepare(page, opener, button);
+        QVERIFY(target);
+        QAccessibleInterface *const iface = accessible(target);
+        QCOMPARE(iface->role(), QAccessible::Button);
+        QCOMPARE(iface->text(QAccessible::Name), name);
+        QVERIFY(iface->actionInterface());
+        QCOMPARE(iface->actionInterface()->actionNames().value(0),
+                 QAccessibleActionInterface::pressAction());
+        act(target, How::Press);
+        QCOMPARE(seen(), clicked);
+    }
+
+    // A picture that is no button is a named graphic, not a filler.
+    void pictureThatIsNoButtonIsAGraphic()
+    {
+        QWidget *const title = prepare(0, u"lbltmp"_qs, u"imgTitle"_qs);
+        QVERIFY(title);
+        QCOMPARE(accessible(title)->role(), QAccessible::Graphic);
+        QCOMPARE(accessible(title)->text(QAccessible::Name), u"NeatTessel"_qs);
+    }
+
+    void windowsAreWindows_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<QString>("window");
+        QTest::newRow("main window") << 0 << QString() << u"frmMain"_qs;
+        QTest::newRow("preview") << 0 << u"imgPre"_qs << u"frmPreview"_qs;
+        QTest::newRow("about") << 0 << u"imgTitle"_qs << u"frmVersion"_qs;
+        QTest::newRow("template picker") << 0 << u"lbltmp"_qs << u"frmTemplate"_qs;
+        QTest::newRow("save-folder picker") << 4 << u"lblDir"_qs << u"frmSave"_qs;
+    }
+
+    void windowsAreWindows()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, opener);
+        QFETCH(QString, window);
+        QVERIFY(prepare(page, opener, {}));
+        QWidget *const shown = topLevel(window);
+        QVERIFY(shown);
+        QCOMPARE(accessible(shown)->role(), QAccessible::Window);
+        QCOMPARE(accessible(shown)->text(QAccessible::Name), shown->windowTitle());
+    }
+
+    // Every control Tab reaches, on every page and in both pickers, has a
+    // name a listener hears; the drive list's comes from its label.
+    void everyControlIsNamed_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("opener");
+        for (int page = 0; page < 5; ++page)
+            QTest::addRow("page %d", page) << page << QString();
+        QTest::newRow("template picker") << 0 << u"lbltmp"_qs;
+        QTest::newRow("save-folder picker") << 4 << u"lblDir"_qs;
+    }
+
+    void everyControlIsNamed()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, opener);
+        QWidget *const window = prepare(page, opener, {});
+        QVERIFY(window);
+        int controls = 0;
+        for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+            if (!w->isVisible() || !(w->focusPolicy() & Qt::TabFocus) || w->focusProxy())
+                continue;
+            QVERIFY2(!heardName(accessible(w)).isEmpty(), qPrintable(w->objectName()));
+            ++controls;
+        }
+        QVERIFY(controls > 0);
+    }
+
+    // The header is read "This Soft", then " is Read Me Maker...", and the
+    // step list as the names of the steps, without the arrows between them.
+    void mainWindowReadsInOrder()
+    {
+        QVERIFY(prepare(2, {}, {}));
+        QAccessibleInterface *const window = accessible(m_window.get());
+        QString read;
+        for (int i = 0; i < window->childCount(); ++i)
+            read += window->child(i)->text(QAccessible::Name);
+        QVERIFY2(read.contains(u"This Soft is Read Me Maker..."_qs), qPrintable(read));
+        QVERIFY2(read.contains(u"Welcome to Tessel、タイトル設定1、タイトル設定2"_qs),
+                 qPrintable(read));
+    }
+
+private:
+    [[nodiscard]] TemplateStore store() const { return TemplateStore(m_store->path()); }
+
+    // A fresh main window on `page`, the window `opener` opens if any, and
+    // in it the control `button`. Both heading lists hold entries and their
+    // first entries, and the first stored template, are selected, so that
+    // every button has something to act on.
+    QWidget *prepare(int page, const QString &opener, const QString &button)
+    {
+        m_window = std::make_unique<MainWindow>(store());
+        m_window->show();
+        if (!QTest::qWaitForWindowExposed(m_window.get()))
+            return nullptr;
+        for (int i = 0; i < page; ++i)
+            QTest::mouseClick(m_window->findChild<QWidget *>(u"imgNext"_qs), Qt::LeftButton);
+        if (page == 3) {
+            auto *const left = m_window->findChild<QListWidget *>(u"list2Left"_qs);
+            auto *const right = m_window->findChild<QListWidget *>(u"List2Right"_qs);
+            selectFirst(left);
+            QTest::mouseClick(m_window->findChild<QWidget *>(u"lbl2Right"_qs), Qt::LeftButton);
+            selectFirst(left);
+            selectFirst(right);
+        }
+        QWidget *window = m_window.get();
+        if (!opener.isEmpty()) {
+            QTest::mouseClick(m_window->findChild<QWidget *>(opener), Qt::LeftButton);
+            window = otherWindow();
+            if (!window)
+                return nullptr;
+            if (auto *const templates = window->findChild<QListWidget *>(u"listTemplate"_qs))
+                selectFirst(templates);
+        }
+        return button.isEmpty() ? window : window->findChild<QWidget *>(button);
+    }
+
+    // The window on show beside the main window.
+    [[nodiscard]] QWidget *otherWindow() const
+    {
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window != m_window.get())
+                return window;
+        }
+        return nullptr;
+    }
+
+    void act(QWidget *button, How how)
+    {
+        ModalAnswerer answerer(ModalAnswerer::Press::Ok, u"新しい項目"_qs);
+        if (how == How::Click)
+            QTest::mouseClick(button, Qt::LeftButton);
+        else
+            accessible(button)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+    }
+
+    // What the user sees: the page, the windows on show, and the answers
+    // the buttons change.
+    [[nodiscard]] QStringList seen() const
+    {
+        QStringList windows;
+        for (const QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->isVisible())
+                windows.append(window->objectName());
+        }
+        windows.sort();
+        const ReadmeSettings s = m_window->settings();
+        return {u"page %1"_qs.arg(m_window->wizardPage()), windows.join(u' '), s.txtTitle,
+                s.list2Left.join(u'|'), s.List2Right.join(u'|'), s.txtPath};
+    }
+
+    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<QTemporaryDir> m_store;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
