@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/SettingsFields.h"
 
 #include "app/ReadmeSettings.h"

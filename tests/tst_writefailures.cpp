@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ChildProcess.h"
 #include "CoreFixtures.h"
 #include "app/FinishSequence.h"
