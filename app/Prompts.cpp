@@ -1,6 +1,9 @@
 #include "app/Prompts.h"
 
+#include "app/controls/Controls.h"
+
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace Prompts {
@@ -21,6 +24,7 @@ QString askText(QWidget *parent, const QString &prompt, const QString &title)
     box.setLabelText(prompt);
     box.setTextValue(QString());
     box.setInputMode(QInputDialog::TextInput);
+    Controls::allowAnyLength(box.findChild<QLineEdit *>());
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 

@@ -205,7 +205,8 @@ private Q_SLOTS:
     }
 
     // Next has the focus at start; Enter and Space press the buttons; Tab
-    // runs through the page's inputs, its label-button, then the pictures.
+    // runs through the page's inputs and its label-button in their order on
+    // the page, then the pictures.
     void keyboardWalksTheWizard()
     {
         QApplication::setActiveWindow(m_window.get());
@@ -216,8 +217,8 @@ private Q_SLOTS:
         QCOMPARE(m_window->wizardPage(), 4);
 
         const QStringList order = {u"imgTitle"_qs, u"cmbKakko"_qs, u"cmbLine"_qs,
-                                   u"cmbFile"_qs,  u"txtPath"_qs,  u"chkTemp"_qs,
-                                   u"chkEdit"_qs,  u"lblDir"_qs,   u"imgPre"_qs,
+                                   u"cmbFile"_qs,  u"txtPath"_qs,  u"lblDir"_qs,
+                                   u"chkTemp"_qs,  u"chkEdit"_qs,  u"imgPre"_qs,
                                    u"imgBack"_qs,  u"imgNext"_qs};
         QStringList seen;
         for (qsizetype i = 0; i < order.size(); ++i) {
