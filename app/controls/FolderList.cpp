@@ -35,12 +35,10 @@ FolderList::FolderList(QWidget *parent) : QTreeWidget(parent)
     setExpandsOnDoubleClick(false);
     setIndentation(IndentPixels);
     setUniformRowHeights(true);
-    // The one column is as wide as its widest entry, indentation included,
-    // and the list scrolls sideways; stretched to the list's width, deep
-    // entries would be cut to "..." and then to nothing.
-    header()->setStretchLastSection(false);
+    // The one column is made as wide as its widest entry, indentation
+    // included, every entry counted, and the list scrolls sideways. Only as
+    // wide as the list, deep entries were cut to "..." and then to nothing.
     header()->setResizeContentsPrecision(-1);
-    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QTreeWidget::itemDoubleClicked, this, &FolderList::open);
 }
@@ -94,14 +92,6 @@ void FolderList::scrollTo(const QModelIndex &index, ScrollHint hint)
     else if (right > viewport()->width())
         shift = std::min(left, right - viewport()->width());
     horizontalScrollBar()->setValue(horizontalScrollBar()->value() + shift);
-}
-
-// The list's size is known only when it is first shown, after it was filled.
-void FolderList::resizeEvent(QResizeEvent *event)
-{
-    QTreeWidget::resizeEvent(event);
-    if (currentItem())
-        scrollToItem(currentItem());
 }
 
 void FolderList::drawBranches(QPainter *, const QRect &, const QModelIndex &) const

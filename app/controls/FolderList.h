@@ -28,7 +28,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     // Nothing: every level is always shown, so there is nothing to expand
     // or collapse and no arrow to draw.
     void drawBranches(QPainter *painter, const QRect &rect,
