@@ -331,6 +331,28 @@ private Q_SLOTS:
         QCOMPARE(readFile(readmePath()), readmeFile(u"Tool"_qs));
     }
 
+    void previewComesBackWhenMinimised_data()
+    {
+        QTest::addColumn<bool>("maximised");
+        QTest::newRow("from normal") << false;
+        QTest::newRow("from maximised") << true;
+    }
+
+    // Preview on a minimised preview shows it again as it was before.
+    void previewComesBackWhenMinimised()
+    {
+        QFETCH(bool, maximised);
+        click(u"imgPre"_qs);
+        QWidget *const preview = topLevel(u"frmPreview"_qs);
+        if (maximised)
+            preview->showMaximized();
+        preview->showMinimized();
+        QVERIFY(preview->isMinimized());
+        click(u"imgPre"_qs);
+        QVERIFY(preview->isVisible() && !preview->isMinimized());
+        QCOMPARE(preview->isMaximized(), maximised);
+    }
+
     void closingClosesSecondaryWindowsInOrder_data()
     {
         QTest::addColumn<bool>("finish");
