@@ -36,8 +36,9 @@ FolderList::FolderList(QWidget *parent) : QTreeWidget(parent)
     setIndentation(IndentPixels);
     setUniformRowHeights(true);
     // The one column is made as wide as its widest entry, indentation
-    // included, every entry counted, and the list scrolls sideways. Only as
-    // wide as the list, deep entries were cut to "..." and then to nothing.
+    // included and every entry counted, and the list scrolls sideways. Were
+    // it only as wide as the list, deep entries would be cut to "..." and
+    // then to nothing.
     header()->setResizeContentsPrecision(-1);
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QTreeWidget::itemDoubleClicked, this, &FolderList::open);
