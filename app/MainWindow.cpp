@@ -30,8 +30,11 @@ namespace {
 constexpr auto IconPicture = u":/icon.svg";
 constexpr int LastPage = StepList::PageCount - 1;
 
+// show() alone leaves a minimised window minimised; one that was maximised
+// before comes back maximised.
 void showAndRaise(QWidget *window)
 {
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();
@@ -146,8 +149,8 @@ void MainWindow::buildFrame()
     connect(m_imgNext, &PictureButton::clicked, this, &MainWindow::Next);
 }
 
-// The inputs of each page in their order on the page, then its label-buttons,
-// then Preview, Back, Next and the title picture. Hidden pages drop out of
+// The inputs and label-buttons of each page in their order on the page, then
+// Preview, Back, Next and the title picture. Hidden pages drop out of
 // the chain by themselves.
 void MainWindow::buildTabOrder()
 {

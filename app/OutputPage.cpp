@@ -83,5 +83,5 @@ void OutputPage::setFolder(const QString &path)
 
 QList<QWidget *> OutputPage::tabOrder() const
 {
-    return {m_cmbKakko, m_cmbLine, m_cmbFile, m_txtPath, m_chkTemp, m_chkEdit, m_lblDir};
+    return {m_cmbKakko, m_cmbLine, m_cmbFile, m_txtPath, m_lblDir, m_chkTemp, m_chkEdit};
 }

@@ -4,6 +4,7 @@
 #include "app/controls/Controls.h"
 
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -32,6 +33,7 @@ QString askText(QWidget *parent, const QString &prompt, const QString &title)
     box.setLabelText(prompt);
     box.setTextValue(QString());
     box.setInputMode(QInputDialog::TextInput);
+    Controls::allowAnyLength(box.findChild<QLineEdit *>());
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 

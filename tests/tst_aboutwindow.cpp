@@ -17,6 +17,34 @@ private Q_SLOTS:
     void initTestCase() { FontSetup::registerSubstitutes(); }
     void cleanup() { QCOMPARE(QApplication::topLevelWidgets(), QWidgetList()); }
 
+    void texts_data()
+    {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("name and version") << u"Label1"_qs << u"NeatTessel Ver.0.90"_qs;
+        QTest::newRow("author") << u"Label2"_qs << u"作成者：NeatTessel の開発者"_qs;
+        QTest::newRow("development environment")
+            << u"Label3"_qs << u"開発環境：C++20 / Qt 6 (Debian 12)"_qs;
+        QTest::newRow("web site") << u"Label4"_qs << u"Webサイト：なし（公開していません）"_qs;
+        QTest::newRow("mail address") << u"Label5"_qs << u"Mailアドレス：なし（公開していません）"_qs;
+        QTest::newRow("first remark")
+            << u"Label6"_qs << u"ソースがほしい方はメールまたはBBSにカキコしてください。"_qs;
+        QTest::newRow("second remark")
+            << u"Label7"_qs << u"ソースが汚くてもいいなら差し上げます。（＾＾；）"_qs;
+    }
+
+    // Each line exactly, in the caption's window.
+    void texts()
+    {
+        QFETCH(QString, label);
+        QFETCH(QString, text);
+        AboutWindow window(u":/title.svg"_qs, u":/icon.svg"_qs);
+        QCOMPARE(window.windowTitle(), u"バージョン情報"_qs);
+        const auto *const shown = window.findChild<QLabel *>(label);
+        QVERIFY(shown);
+        QCOMPARE(shown->text(), text);
+    }
+
     // Both pictures and every line whole, also when built again after closing.
     void showsPicturesAndWholeLinesAgainAfterClosing()
     {

@@ -206,7 +206,8 @@ private Q_SLOTS:
     }
 
     // Next has the focus at start; Enter and Space press the buttons; Tab
-    // runs through the page's inputs, its label-button, then the pictures.
+    // runs through the page's inputs and its label-button in their order on
+    // the page, then the pictures.
     void keyboardWalksTheWizard()
     {
         QApplication::setActiveWindow(m_window.get());
@@ -217,8 +218,8 @@ private Q_SLOTS:
         QCOMPARE(m_window->wizardPage(), 4);
 
         const QStringList order = {u"imgTitle"_qs, u"cmbKakko"_qs, u"cmbLine"_qs,
-                                   u"cmbFile"_qs,  u"txtPath"_qs,  u"chkTemp"_qs,
-                                   u"chkEdit"_qs,  u"lblDir"_qs,   u"imgPre"_qs,
+                                   u"cmbFile"_qs,  u"txtPath"_qs,  u"lblDir"_qs,
+                                   u"chkTemp"_qs,  u"chkEdit"_qs,  u"imgPre"_qs,
                                    u"imgBack"_qs,  u"imgNext"_qs};
         QStringList seen;
         for (qsizetype i = 0; i < order.size(); ++i) {
@@ -329,6 +330,28 @@ private Q_SLOTS:
         click(u"imgNext"_qs);
         QTRY_VERIFY(!m_window->isVisible());
         QCOMPARE(readFile(readmePath()), readmeFile(u"Tool"_qs));
+    }
+
+    void previewComesBackWhenMinimised_data()
+    {
+        QTest::addColumn<bool>("maximised");
+        QTest::newRow("from normal") << false;
+        QTest::newRow("from maximised") << true;
+    }
+
+    // Preview on a minimised preview shows it again as it was before.
+    void previewComesBackWhenMinimised()
+    {
+        QFETCH(bool, maximised);
+        click(u"imgPre"_qs);
+        QWidget *const preview = topLevel(u"frmPreview"_qs);
+        if (maximised)
+            preview->showMaximized();
+        preview->showMinimized();
+        QVERIFY(preview->isMinimized());
+        click(u"imgPre"_qs);
+        QVERIFY(preview->isVisible() && !preview->isMinimized());
+        QCOMPARE(preview->isMaximized(), maximised);
     }
 
     void closingClosesSecondaryWindowsInOrder_data()

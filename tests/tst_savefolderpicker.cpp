@@ -127,6 +127,68 @@ private Q_SLOTS:
                      native(QDir::cleanPath(start.absoluteFilePath(chosen))));
     }
 
+    // However deep the open folder, the keyboard walks every entry up to the
+    // root and down again, one at a time, and each entry it reaches is in
+    // sight with its whole name.
+    void deepFoldersStayReadableAndReachable()
+    {
+        QString deep = u"start"_qs;
+        for (int level = 1; level <= 20; ++level)
+            deep += u"/level-%1-folder"_qs.arg(level, 2, 10, QChar(u'0'));
+        QVERIFY(QDir(m_base.path()).mkpath(deep + u"/inside"_qs));
+        QVERIFY(QDir::setCurrent(m_base.filePath(deep)));
+        QVERIFY(open());
+        QList<QTreeWidgetItem *> entries;
+        for (QTreeWidgetItemIterator item(dir1()); *item; ++item)
+            entries.append(*item);
+        const qsizetype opened = entries.size() - 2; // "inside" follows it
+        // The entry the keyboard is on, in sight, wide enough for its whole
+        // name, its start in view and its end too unless the name is wider
+        // than the list.
+        const auto reached = [&](qsizetype index) {
+            QTreeWidgetItem *const current = dir1()->currentItem();
+            const QRect shown = dir1()->visualItemRect(current);
+            const int needed = dir1()->sizeHintForIndex(dir1()->indexFromItem(current)).width();
+            const QSize view = dir1()->viewport()->size();
+            const bool endInView = shown.left() + needed <= view.width() || shown.left() == 0;
+            return current == entries.at(index) && shown.width() >= needed && shown.left() >= 0
+                   && endInView && shown.top() >= 0 && shown.bottom() < view.height();
+        };
+        QVERIFY(reached(opened));
+        for (qsizetype i = opened - 1; i >= 0; --i) {
+            QTest::keyClick(dir1(), Qt::Key_Up);
+            QVERIFY2(reached(i), qPrintable(entries.at(i)->text(0)));
+        }
+        for (qsizetype i = 1; i < entries.size(); ++i) {
+            QTest::keyClick(dir1(), Qt::Key_Down);
+            QVERIFY2(reached(i), qPrintable(entries.at(i)->text(0)));
+        }
+    }
+
+    void choosesTheDeepestVolumeThatHoldsTheFolder_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("drive");
+        QTest::newRow("in a volume listed before the one it lies in")
+            << u"/mnt/data/deep/x"_qs << u"/mnt/data/deep"_qs;
+        QTest::newRow("in a volume that holds another") << u"/mnt/data/x"_qs << u"/mnt/data"_qs;
+        QTest::newRow("a volume's own root") << u"/mnt/data"_qs << u"/mnt/data"_qs;
+        QTest::newRow("named like a deeper volume") << u"/mnt/data/deeper"_qs << u"/mnt/data"_qs;
+        QTest::newRow("named like a volume") << u"/mnt/database/x"_qs << u"/mnt/database"_qs;
+        QTest::newRow("above every volume but /") << u"/mnt"_qs << u"/"_qs;
+        QTest::newRow("the root") << u"/"_qs << u"/"_qs;
+        QTest::newRow("in a volume listed last") << u"/home/u"_qs << u"/home"_qs;
+    }
+
+    void choosesTheDeepestVolumeThatHoldsTheFolder()
+    {
+        QFETCH(QString, folder);
+        QFETCH(QString, drive);
+        const QStringList roots = {u"/"_qs, u"/mnt/data/deep"_qs, u"/mnt/data"_qs,
+                                   u"/mnt/database"_qs, u"/home"_qs};
+        QCOMPARE(roots.value(DriveList::deepestRootOf(roots, folder)), drive);
+    }
+
     void offersTheVolumesAUserSavesTo_data()
     {
         QTest::addColumn<QString>("root");

@@ -6,6 +6,7 @@
 #include "app/controls/Twips.h"
 
 #include <QPlainTextEdit>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -53,6 +54,7 @@ void PreviewWindow::showEvent(QShowEvent *event)
     if (!m_placed) {
         m_placed = true;
         Controls::centreOnScreen(this);
+        windowHandle()->installEventFilter(this);
     }
     QWidget::showEvent(event);
     applyResizeRule();
@@ -64,12 +66,15 @@ void PreviewWindow::resizeEvent(QResizeEvent *event)
     applyResizeRule();
 }
 
-// The window manager may add its frame after the first resize; the outer
-// size is then known by the first move at the latest.
-void PreviewWindow::moveEvent(QMoveEvent *event)
+// A window manager frames the window only after it is shown, and the outer
+// size grows then without a move or resize of the window itself: the text
+// box would leave a grey strip of the frame's height. The frame is known by
+// the time the window is on the screen.
+bool PreviewWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    QWidget::moveEvent(event);
-    applyResizeRule();
+    if (watched == windowHandle() && event->type() == QEvent::Expose)
+        applyResizeRule();
+    return QWidget::eventFilter(watched, event);
 }
 
 // The text box follows the window: height = outer height - 425 twips,

@@ -50,11 +50,16 @@ bool ClickFilter::eventFilter(QObject *watched, QEvent *event)
             Q_EMIT clicked();
         return true;
     }
-    case QEvent::KeyPress:
-        if (!isPressKey(static_cast<QKeyEvent *>(event)))
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (!isPressKey(key))
             return false;
-        Q_EMIT clicked();
+        // A key held down presses once: the repeats the platform sends
+        // would walk the wizard to its end and write the files.
+        if (!key->isAutoRepeat())
+            Q_EMIT clicked();
         return true;
+    }
     default:
         return false;
     }

@@ -6,8 +6,8 @@
 class QWidget;
 
 // Makes any widget act as a button: a left click inside it, or Space or
-// Enter while it has the focus, emits clicked(). The label and picture
-// buttons share it, and its focus frame.
+// Enter while it has the focus, emits clicked(); a key held down emits it
+// once. The label and picture buttons share it, and its focus frame.
 class ClickFilter : public QObject
 {
     Q_OBJECT

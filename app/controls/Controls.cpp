@@ -2,9 +2,9 @@
 #include "app/controls/Controls.h"
 
 #include "app/FontSetup.h"
+#include "app/controls/CheckBox.h"
 #include "app/controls/LabelButton.h"
 
-#include <QCheckBox>
 #include <QFont>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
+
+#include <limits>
 
 namespace Controls {
 
@@ -85,7 +87,13 @@ QLineEdit *textBox(QWidget *parent, const QString &name, const QRect &place)
     auto *box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setGeometry(place);
+    allowAnyLength(box);
     return box;
+}
+
+void allowAnyLength(QLineEdit *edit)
+{
+    edit->setMaxLength(std::numeric_limits<int>::max());
 }
 
 QListWidget *listBox(QWidget *parent, const QString &name, const QRect &place)
@@ -101,10 +109,9 @@ QListWidget *listBox(QWidget *parent, const QString &name, const QRect &place)
 QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption,
                     const QRect &place)
 {
-    auto *box = new QCheckBox(caption, parent);
+    auto *box = new CheckBox(caption, parent);
     box->setObjectName(name);
     box->setGeometry(place);
-    box->setTristate(true);
     return box;
 }
 

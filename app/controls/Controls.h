@@ -45,13 +45,19 @@ QWidget *panel(QWidget *parent, const QString &name, const QRect &place,
 QLabel *label(QWidget *parent, const QString &name, const QString &caption,
                             const QRect &place, Qt::Alignment alignment = Qt::AlignLeft);
 
+// A single-line text box that holds text of any length.
 QLineEdit *textBox(QWidget *parent, const QString &name, const QRect &place);
+
+// Lifts Qt's limit of 32,767 characters, at which a line edit cuts typed,
+// pasted and set text alike without a word: an answer has any length.
+void allowAnyLength(QLineEdit *edit);
 
 // A single-selection list whose entries all have the same height, so that
 // filling it with thousands of entries stays quick.
 QListWidget *listBox(QWidget *parent, const QString &name, const QRect &place);
 
-// A check box with the three states ticked, unticked and grayed.
+// A check box that a click toggles between unticked and ticked. Only the
+// program sets the grayed state.
 QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption,
                                   const QRect &place);
 

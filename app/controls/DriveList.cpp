@@ -42,18 +42,22 @@ QString DriveList::drive() const
 
 void DriveList::selectDriveOf(const QString &path)
 {
-    const QString wanted = QDir::fromNativeSeparators(path);
-    int best = -1;
-    qsizetype bestLength = -1;
-    for (int i = 0; i < count(); ++i) {
-        const QString root = itemData(i).toString();
-        if (root.size() > bestLength && holds(root, wanted)) {
-            best = i;
-            bestLength = root.size();
-        }
-    }
+    QStringList roots;
+    for (int i = 0; i < count(); ++i)
+        roots.append(itemData(i).toString());
+    const qsizetype best = deepestRootOf(roots, QDir::fromNativeSeparators(path));
     if (best >= 0)
-        setCurrentIndex(best);
+        setCurrentIndex(int(best));
+}
+
+qsizetype DriveList::deepestRootOf(const QStringList &roots, const QString &path)
+{
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < roots.size(); ++i) {
+        if (holds(roots.at(i), path) && (best < 0 || roots.at(i).size() > roots.at(best).size()))
+            best = i;
+    }
+    return best;
 }
 
 bool DriveList::isUserVolume(const QString &rootPath, const QByteArray &fileSystemType,

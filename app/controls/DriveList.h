@@ -23,6 +23,10 @@ public:
     // reporting a change.
     void selectDriveOf(const QString &path);
 
+    // The index of the root in `roots` that holds `path` and lies deepest,
+    // -1 when none does. Both with "/" separators.
+    [[nodiscard]] static qsizetype deepestRootOf(const QStringList &roots, const QString &path);
+
     // Whether a volume mounted at `rootPath` is one a user would save to.
     [[nodiscard]] static bool isUserVolume(const QString &rootPath,
                                            const QByteArray &fileSystemType, bool readOnly);

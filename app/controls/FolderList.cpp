@@ -3,7 +3,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -32,6 +36,11 @@ FolderList::FolderList(QWidget *parent) : QTreeWidget(parent)
     setExpandsOnDoubleClick(false);
     setIndentation(IndentPixels);
     setUniformRowHeights(true);
+    // The one column is made as wide as its widest entry, indentation
+    // included and every entry counted, and the list scrolls sideways. Were
+    // it only as wide as the list, deep entries would be cut to "..." and
+    // then to nothing.
+    header()->setResizeContentsPrecision(-1);
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QTreeWidget::itemDoubleClicked, this, &FolderList::open);
 }
@@ -54,6 +63,7 @@ void FolderList::setPath(const QString &path)
     for (const QString &name : names)
         addFolder(opened, dir.filePath(name), false);
     expandAll();
+    resizeColumnToContents(0);
     setCurrentItem(opened);
     scrollToItem(opened);
 }
@@ -66,6 +76,24 @@ void FolderList::keyPressEvent(QKeyEvent *event)
         return;
     }
     QTreeWidget::keyPressEvent(event);
+}
+
+// Qt brings the whole column into view, which for a column wider than the
+// list means its left edge; a deep entry's name would stay out of sight. The
+// entry is brought in instead: its start always, its end where it fits.
+void FolderList::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    QTreeWidget::scrollTo(index, hint);
+    if (!index.isValid())
+        return;
+    const int left = visualRect(index).left();
+    const int right = left + sizeHintForIndex(index).width();
+    int shift = 0;
+    if (left < 0)
+        shift = left;
+    else if (right > viewport()->width())
+        shift = std::min(left, right - viewport()->width());
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + shift);
 }
 
 void FolderList::drawBranches(QPainter *, const QRect &, const QModelIndex &) const

@@ -10,6 +10,8 @@
 // folder, a single click only highlights it, so path() is always the open
 // folder. A folder that cannot be read, or no longer exists, shows nothing
 // inside and is not reported. Files and hidden folders are not shown.
+// However deep the folder, every name is shown whole: the list scrolls
+// sideways, and keeps the start of the current entry in sight.
 class FolderList : public QTreeWidget
 {
     Q_OBJECT
@@ -22,6 +24,8 @@ public:
 
     // Opens `path` (native or "/" separators) and lists it again.
     void setPath(const QString &path);
+
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

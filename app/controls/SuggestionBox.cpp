@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "app/controls/SuggestionBox.h"
 
+#include "app/controls/Controls.h"
+
 #include <QLineEdit>
+#include <QWheelEvent>
 
 SuggestionBox::SuggestionBox(const QString &name, const QStringList &suggestions,
                              QWidget *parent)
@@ -13,6 +16,10 @@ SuggestionBox::SuggestionBox(const QString &name, const QStringList &suggestions
     // setEditable() installs a completer that completes inline; the value is
     // what was typed, so it goes.
     setCompleter(nullptr);
+    Controls::allowAnyLength(lineEdit());
+    // A combo box takes the focus from the wheel by default, and so would
+    // step at the first notch anyway.
+    setFocusPolicy(Qt::StrongFocus);
     setMaxVisibleItems(suggestions.size());
     addItems(suggestions);
     setCurrentIndex(0);
@@ -24,4 +31,13 @@ void SuggestionBox::setValue(const QString &text)
     if (index >= 0)
         setCurrentIndex(index);
     setEditText(text);
+}
+
+// Ignored, the wheel goes on to the page, which does nothing with it.
+void SuggestionBox::wheelEvent(QWheelEvent *event)
+{
+    if (hasFocus())
+        QComboBox::wheelEvent(event);
+    else
+        event->ignore();
 }

@@ -8,7 +8,9 @@
 // Picking a suggestion (drop-down, Up, Down) copies it into the text; typing
 // replaces the text. Its value is always the text exactly as shown: typed
 // text is never added to the suggestions and never completed ("Windows"
-// stays "Windows", it does not grow into "Windows95").
+// stays "Windows", it does not grow into "Windows95"). It holds text of any
+// length. The mouse wheel steps through the suggestions only while the field
+// has the focus; over any other field it would replace what was typed.
 class SuggestionBox : public QComboBox
 {
     Q_OBJECT
@@ -19,4 +21,7 @@ public:
     [[nodiscard]] QString value() const { return currentText(); }
     // Any text, a suggestion or not; a suggestion becomes the current entry.
     void setValue(const QString &text);
+
+protected:
+    void wheelEvent(QWheelEvent *event) override;
 };

@@ -1,0 +1,316 @@
+#include "UserInput.h"
+
+#include "app/ChoiceLists.h"
+#include "app/FontSetup.h"
+#include "app/MainWindow.h"
+#include "app/ReadmeSettings.h"
+#include "templates/TemplateStore.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QSignalSpy>
+#include <QSpontaneKeyEvent>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QWheelEvent>
+
+#include <memory>
+
+namespace {
+
+// The text and drop-down fields, each with the answer it shows.
+struct Field
+{
+    QString name;
+    QString ReadmeSettings::*value;
+};
+
+const QList<Field> &fields()
+{
+    static const QList<Field> all = {
+        {u"txtTitle"_qs, &ReadmeSettings::txtTitle}, {u"txtName"_qs, &ReadmeSettings::txtName},
+        {u"txtVer"_qs, &ReadmeSettings::txtVer},     {u"txtDiary"_qs, &ReadmeSettings::txtDiary},
+        {u"cmbDousa"_qs, &ReadmeSettings::cmbDousa}, {u"cmbHissu"_qs, &ReadmeSettings::cmbHissu},
+        {u"cmbSoft"_qs, &ReadmeSettings::cmbSoft},   {u"cmbTF"_qs, &ReadmeSettings::cmbTF},
+        {u"txtURL"_qs, &ReadmeSettings::txtURL},     {u"txtMail"_qs, &ReadmeSettings::txtMail},
+        {u"cmbKakko"_qs, &ReadmeSettings::cmbKakko}, {u"cmbLine"_qs, &ReadmeSettings::cmbLine},
+        {u"cmbFile"_qs, &ReadmeSettings::cmbFile},   {u"txtPath"_qs, &ReadmeSettings::txtPath},
+    };
+    return all;
+}
+
+// Longer than the 32,767 characters a Qt line edit holds by default.
+QString longText(QChar fill)
+{
+    return QString(40'000, fill) + u"end"_qs;
+}
+
+// A key held down, as the platform sends it to the focus: a press, then
+// `repeats` pairs of release and press marked as auto-repeated, then the
+// release. Marked spontaneous and handed to notify() as QTest does, since
+// sendEvent() would clear the mark.
+void holdKey(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString &text, int repeats)
+{
+    const auto send = [&](QEvent::Type type, bool autoRepeat) {
+        QKeyEvent event(type, key, modifiers, text, autoRepeat);
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        if (QWidget *const focus = QApplication::focusWidget())
+            qApp->notify(focus, &event);
+    };
+    send(QEvent::KeyPress, false);
+    for (int i = 0; i < repeats; ++i) {
+        send(QEvent::KeyRelease, true);
+        send(QEvent::KeyPress, true);
+    }
+    send(QEvent::KeyRelease, false);
+}
+
+// Notches of the mouse wheel, away from the user, over the middle of
+// `widget`. Each goes to the widget under the pointer as the
+// platform's does: marked spontaneous, so that Qt also gives the focus to a
+// widget that takes it from the wheel and passes an ignored one on.
+void turnWheel(QWidget *widget, int notches)
+{
+    const QPoint middle = widget->rect().center();
+    QWidget *const under = widget->childAt(middle) ? widget->childAt(middle) : widget;
+    const QPointF local = under->mapFrom(widget, middle);
+    for (int i = 0; i < notches; ++i) {
+        QWheelEvent event(local, under->mapToGlobal(local), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        qApp->notify(under, &event);
+    }
+}
+
+} // namespace
+
+// No answer changes unless the user changes it: the fields hold text of any
+// length, the wheel leaves fields alone that the user is not in, a click
+// never grays a check box, and a key held down presses a button once.
+class TestAnswers : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        FontSetup::registerSubstitutes();
+    }
+
+    // A fault here could walk the wizard to its end: HOME and the template
+    // store are temporary.
+    void init()
+    {
+        m_folders = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_folders->isValid());
+        const QDir folders(m_folders->path());
+        QVERIFY(folders.mkdir(u"home"_qs) && folders.mkdir(u"store"_qs));
+        qputenv("HOME", QFile::encodeName(folders.filePath(u"home"_qs)));
+        m_window = std::make_unique<MainWindow>(TemplateStore(folders.filePath(u"store"_qs)));
+        m_window->show();
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    void cleanup()
+    {
+        m_window.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
+        QVERIFY(QDir(m_folders->filePath(u"home"_qs)).isEmpty());
+        QVERIFY(QDir(m_folders->filePath(u"store"_qs)).isEmpty());
+    }
+
+    void anyLength_data()
+    {
+        QTest::addColumn<int>("field");
+        for (qsizetype i = 0; i < fields().size(); ++i)
+            QTest::newRow(qPrintable(fields().at(i).name)) << int(i);
+    }
+
+    // A loaded value, and a pasted one with a character typed after it.
+    void anyLength()
+    {
+        QFETCH(int, field);
+        const Field &f = fields().at(field);
+        ReadmeSettings loaded = ReadmeSettings::atStartup();
+        loaded.*f.value = longText(u'a');
+        m_window->applyTemplate(loaded);
+        QVERIFY(m_window->settings().*f.value == loaded.*f.value);
+
+        QWidget *const widget = showPageOf(f.name);
+        auto *const combo = qobject_cast<QComboBox *>(widget);
+        QWidget *const edit = combo ? combo->lineEdit() : widget;
+        QGuiApplication::clipboard()->setText(longText(u'b'));
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_End);
+        QTest::keyClick(edit, Qt::Key_Exclam, Qt::NoModifier);
+        const QString shown = m_window->settings().*f.value;
+        QCOMPARE(shown.size(), longText(u'b').size() + 1);
+        QVERIFY(shown == longText(u'b') + u'!');
+    }
+
+    // The input box of Add takes a heading of any length too.
+    void addedHeadingOfAnyLength()
+    {
+        showPageOf(u"List2Right"_qs);
+        QGuiApplication::clipboard()->setText(longText(u'c'));
+        QTimer::singleShot(0, this, [] {
+            auto *const box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QTest::keyClick(box->findChild<QLineEdit *>(), Qt::Key_V, Qt::ControlModifier);
+            box->accept();
+        });
+        QTest::mouseClick(child(u"lbl2Add"_qs), Qt::LeftButton);
+        QCOMPARE(m_window->settings().List2Right.value(0).size(), longText(u'c').size());
+    }
+
+    void wheel_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("focus"); // the field the user is in
+        QTest::addColumn<int>("notches");
+        QTest::addColumn<QString>("value"); // after the wheel; "typed" stands for the typed text
+        const QString typed = u"typed"_qs;
+        const struct { QString field, other; } pages[] = {
+            {u"cmbDousa"_qs, u"txtURL"_qs}, {u"cmbHissu"_qs, u"cmbDousa"_qs},
+            {u"cmbSoft"_qs, u"txtMail"_qs}, {u"cmbTF"_qs, u"cmbSoft"_qs},
+            {u"cmbKakko"_qs, u"txtPath"_qs}, {u"cmbLine"_qs, u"cmbFile"_qs},
+            {u"cmbFile"_qs, u"txtPath"_qs},
+        };
+        // Two notches: the first could hand the field the focus.
+        for (const auto &[field, other] : pages)
+            QTest::addRow("%s, the user in %s", qPrintable(field), qPrintable(other))
+                << field << other << 2 << typed;
+        QTest::newRow("cmbDousa, the user in it, steps")
+            << u"cmbDousa"_qs << u"cmbDousa"_qs << 1 << ChoiceLists::testedEnvironments().at(1);
+        QTest::newRow("cmbFile, the user in it, steps")
+            << u"cmbFile"_qs << u"cmbFile"_qs << 1 << ChoiceLists::fileNames().at(1);
+    }
+
+    // The user types into a drop-down field, goes on to another field, and
+    // turns the wheel over the first one.
+    void wheel()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, focus);
+        QFETCH(int, notches);
+        QFETCH(QString, value);
+        const QString typed = u"Windows 11"_qs;
+        auto *const combo = qobject_cast<QComboBox *>(showPageOf(field));
+        QTest::mouseClick(combo->lineEdit(), Qt::LeftButton);
+        QTest::keyClick(combo->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+        UserInput::typeText(combo->lineEdit(), typed);
+        QWidget *const other = child(focus);
+        QTest::mouseClick(other == combo ? combo->lineEdit() : other, Qt::LeftButton);
+        const ReadmeSettings before = m_window->settings();
+
+        turnWheel(combo, notches);
+        QCOMPARE(combo->currentText(), value == u"typed"_qs ? typed : value);
+        if (other != combo) {
+            QCOMPARE(m_window->settings(), before);
+            QVERIFY(!combo->hasFocus());
+        }
+    }
+
+    void checkBoxes_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("byKey"); // Space instead of a click
+        QTest::addColumn<QList<int>>("values"); // at start, then after each press
+        const QList<int> ticked = {1, 0, 1, 0, 1};
+        const QList<int> grayed = {2, 1, 0, 1, 0};
+        QTest::newRow("chkTemp, clicks") << u"chkTemp"_qs << false << ticked;
+        QTest::newRow("chkTemp, Space") << u"chkTemp"_qs << true << ticked;
+        QTest::newRow("chkEdit, grayed at start, clicks") << u"chkEdit"_qs << false << grayed;
+        QTest::newRow("chkEdit, grayed at start, Space") << u"chkEdit"_qs << true << grayed;
+    }
+
+    // Only the program grays a box; the user toggles it between 0 and 1.
+    void checkBoxes()
+    {
+        QFETCH(QString, box);
+        QFETCH(bool, byKey);
+        QFETCH(QList<int>, values);
+        auto *const check = qobject_cast<QCheckBox *>(showPageOf(box));
+        const auto value = [&] {
+            const ReadmeSettings s = m_window->settings();
+            return int(box == u"chkTemp"_qs ? s.chkTemp : s.chkEdit);
+        };
+        QList<int> seen = {value()};
+        for (qsizetype i = 1; i < values.size(); ++i) {
+            if (byKey) {
+                check->setFocus();
+                QTest::keyClick(check, Qt::Key_Space);
+            } else {
+                QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
+            }
+            seen.append(value());
+        }
+        QCOMPARE(seen, values);
+    }
+
+    void heldKey_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("pageAfter");
+        QTest::newRow("Enter on Next") << 0 << u"imgNext"_qs << int(Qt::Key_Return) << 1;
+        QTest::newRow("Space on Next") << 0 << u"imgNext"_qs << int(Qt::Key_Space) << 1;
+        QTest::newRow("keypad Enter on Back") << 4 << u"imgBack"_qs << int(Qt::Key_Enter) << 3;
+        QTest::newRow("Space on >>") << 3 << u"lbl2Right2"_qs << int(Qt::Key_Space) << 3;
+        QTest::newRow("Enter on <<") << 3 << u"lbl2Left2"_qs << int(Qt::Key_Return) << 3;
+    }
+
+    // About a second of auto-repeat presses the focused button once.
+    void heldKey()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, button);
+        QFETCH(int, key);
+        QFETCH(int, pageAfter);
+        goToPage(page);
+        QWidget *const pressed = child(button);
+        pressed->setFocus();
+        QCOMPARE(QApplication::focusWidget(), pressed);
+        QSignalSpy clicks(pressed, SIGNAL(clicked()));
+        const Qt::KeyboardModifiers modifiers =
+            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        holdKey(Qt::Key(key), modifiers, key == Qt::Key_Space ? u" "_qs : u"\r"_qs, 30);
+        QCOMPARE(clicks.size(), 1);
+        QCOMPARE(m_window->wizardPage(), pageAfter);
+    }
+
+private:
+    [[nodiscard]] QWidget *child(const QString &name) const
+    {
+        return m_window->findChild<QWidget *>(name);
+    }
+
+    void goToPage(int page)
+    {
+        while (m_window->wizardPage() < page)
+            QTest::mouseClick(child(u"imgNext"_qs), Qt::LeftButton);
+    }
+
+    // Walks to the page that holds `name` and returns the control.
+    QWidget *showPageOf(const QString &name)
+    {
+        QWidget *const widget = child(name);
+        while (!widget->isVisible() && m_window->wizardPage() < 4)
+            QTest::mouseClick(child(u"imgNext"_qs), Qt::LeftButton);
+        return widget;
+    }
+
+    std::unique_ptr<QTemporaryDir> m_folders;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+QTEST_MAIN(TestAnswers)
+#include "tst_answers.moc"
