@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "UserInput.h"
 
 #include "app/ChoiceLists.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/controls/CheckBox.h"
 
 CheckBox::CheckBox(const QString &caption, QWidget *parent) : QCheckBox(caption, parent)
