@@ -4,6 +4,10 @@
 #include <QHash>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 // Checks Cp932Codec against what Windows does, as recorded in
 // cp932-windows.tsv: every BMP code point Windows encodes, and its bytes.
 class TestCp932 : public QObject
@@ -15,6 +19,8 @@ private Q_SLOTS:
     void encodesEveryBmpCodeLikeWindows();
     void decodesEveryWindowsCode();
     void everyDoubleByteCodeDecodesToAnEncodableCharacter();
+    void decodesLikeTheSystemConverter();
+    void encodesLikeTheSystemConverter();
     void duplicatesDecode_data();
     void duplicatesDecode();
     void decodeErrors_data();
@@ -94,6 +100,53 @@ void TestCp932::everyDoubleByteCodeDecodesToAnEncodableCharacter()
     }
     QCOMPARE(valid, 9604);
 }
+
+#ifdef Q_OS_WIN
+// Windows' own converter, over every single and double-byte code: what it
+// decodes to, or -1 where it refuses the code.
+void TestCp932::decodesLikeTheSystemConverter()
+{
+    int compared = 0;
+    for (int code = 0; code <= 0xFCFF; ++code) {
+        const bool pair = code > 0xFF;
+        const char bytes[2] = {char(pair ? code >> 8 : code), char(code & 0xFF)};
+        const int length = pair ? 2 : 1;
+        if (pair && !Cp932Codec::decode(QByteArrayView(bytes, 1)).text.isEmpty())
+            continue;  // the first byte is no lead byte
+        wchar_t units[4] = {};
+        const int count = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes, length, units, 4);
+        const auto ours = Cp932Codec::decode(QByteArrayView(bytes, length));
+        const QString expected = count == 1 ? QString(QChar(char16_t(units[0]))) : QString();
+        QVERIFY2(ours.ok() == (count == 1) && ours.text == expected,
+                 QByteArray::number(code, 16).constData());
+        ++compared;
+    }
+    QCOMPARE(compared, 256 + 60 * 256);
+}
+
+void TestCp932::encodesLikeTheSystemConverter()
+{
+    for (char32_t cp = 0; cp <= 0xFFFF; ++cp) {
+        const wchar_t unit = wchar_t(cp);
+        char bytes[4] = {};
+        BOOL usedDefault = FALSE;
+        const int count = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &unit, 1, bytes, 4,
+                                              nullptr, &usedDefault);
+        const QByteArray expected = usedDefault || count <= 0 ? QByteArray() : QByteArray(bytes, count);
+        QVERIFY2(encodeOne(char16_t(cp)) == expected, QByteArray::number(uint(cp), 16).constData());
+    }
+}
+#else
+void TestCp932::decodesLikeTheSystemConverter()
+{
+    QSKIP("Windows' own converter exists only on Windows");
+}
+
+void TestCp932::encodesLikeTheSystemConverter()
+{
+    QSKIP("Windows' own converter exists only on Windows");
+}
+#endif
 
 // Several codes decode to one character; Windows encodes it to the lowest
 // code outside rows ED and EE, which the whole-range check above proves.
