@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -32,6 +33,16 @@ QString existingStore(const QDir &parent)
             return parent.filePath(name);
     }
     return {};
+}
+
+// Windows opens a device, not a file, for these names, whatever follows the
+// first dot: "CON.tmp" or "nul.x.tmp" would write nowhere.
+bool isDeviceName(const QString &fileName)
+{
+    static const QRegularExpression devices(
+        u"^(CON|PRN|AUX|NUL|CONIN\\$|CONOUT\\$|COM[1-9¹²³]|LPT[1-9¹²³]) *$"_qs,
+        QRegularExpression::CaseInsensitiveOption);
+    return devices.match(fileName.section(u'.', 0, 0)).hasMatch();
 }
 
 bool isUsableFolder(const QString &path)
@@ -121,6 +132,8 @@ QString TemplateStore::titleProblem(const QString &title, PathStyle style)
         reason = u"%1 を含んでいます"_qs.arg(shown);
     else if (length > MaxFileNameLength)
         reason = u"ファイル名として長すぎます"_qs;
+    else if (style == PathStyle::Windows && isDeviceName(fileName))
+        reason = u"Windows が装置名として予約している名前です"_qs;
     else
         return {};
     return u"タイトル「%1」はテンプレートのファイル名に使えません（%2）。\n"

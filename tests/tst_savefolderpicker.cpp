@@ -11,12 +11,42 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 enum class Action { None, Highlight, Open, Enter, FirstDrive, OpenDeleted, OpenUnreadable,
                     Cancel, Escape };
 
 QString native(const QString &path) { return QDir::toNativeSeparators(path); }
+
+// A folder hidden as the platform hides it: by its leading dot, and on
+// Windows by its attribute, since Windows shows dot names.
+bool makeHiddenFolder(const QDir &base, const QString &name)
+{
+    if (!base.mkpath(name))
+        return false;
+#ifdef Q_OS_WIN
+    const QString path = native(base.filePath(name));
+    return SetFileAttributesW(reinterpret_cast<const wchar_t *>(path.utf16()),
+                              FILE_ATTRIBUTE_HIDDEN);
+#else
+    return true;
+#endif
+}
+
+// Wine offers its drive Z: for the Linux file system beside C:.
+[[maybe_unused]] bool underWine()
+{
+#ifdef Q_OS_WIN
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+#else
+    return false;
+#endif
+}
 
 } // namespace
 
@@ -31,9 +61,9 @@ private Q_SLOTS:
     void init()
     {
         const QDir base(m_base.path());
-        for (const QString &folder : {u"start/gamma/inner"_qs, u"start/alpha"_qs, u"start/Beta"_qs,
-                                      u"start/.hidden"_qs})
+        for (const QString &folder : {u"start/gamma/inner"_qs, u"start/alpha"_qs, u"start/Beta"_qs})
             QVERIFY(base.mkpath(folder));
+        QVERIFY(makeHiddenFolder(base, u"start/.hidden"_qs));
         QVERIFY(QFile(base.filePath(u"start/file.txt"_qs)).open(QFile::WriteOnly));
         QVERIFY(QDir::setCurrent(base.filePath(u"start"_qs)));
     }
@@ -55,8 +85,11 @@ private Q_SLOTS:
         QStringList shown;
         for (QTreeWidgetItemIterator item(dir1()); *item; ++item)
             shown.append((*item)->text(0));
-        QStringList expected = QDir::currentPath().split(u'/', Qt::SkipEmptyParts);
-        expected.prepend(native(QDir::rootPath()));
+        // "/" or a drive such as "C:/", then the folders below it.
+        const QString current = QDir::currentPath();
+        const qsizetype rootLength = current.indexOf(u'/') + 1;
+        QStringList expected = current.mid(rootLength).split(u'/', Qt::SkipEmptyParts);
+        expected.prepend(native(current.left(rootLength)));
         QCOMPARE(shown, expected << u"alpha"_qs << u"Beta"_qs << u"gamma"_qs);
     }
 
@@ -126,6 +159,25 @@ private Q_SLOTS:
                      native(QDir::cleanPath(start.absoluteFilePath(chosen))));
     }
 
+    // "/" first on Linux; on Windows every drive letter, C: first.
+    void listsTheDrives()
+    {
+        QVERIFY(open());
+        const auto *drives = m_picker->findChild<DriveList *>(u"Drive1"_qs);
+        QStringList shown;
+        for (int i = 0; i < drives->count(); ++i)
+            shown.append(drives->itemText(i));
+#ifdef Q_OS_WIN
+        QCOMPARE(shown.value(0), u"C:\\"_qs);
+        for (const QString &drive : shown)
+            QVERIFY2(drive.size() == 3 && drive.endsWith(u":\\"_qs), qPrintable(drive));
+        if (underWine())
+            QVERIFY2(shown.contains(u"Z:\\"_qs), qPrintable(shown.join(u' ')));
+#else
+        QCOMPARE(shown.value(0), u"/"_qs);
+#endif
+    }
+
     void offersTheVolumesAUserSavesTo_data()
     {
         QTest::addColumn<QString>("root");
@@ -153,7 +205,7 @@ private:
     // A picker shown and active.
     SaveFolderPicker *open()
     {
-        m_picker = new SaveFolderPicker(u":/title.svg"_qs);
+        m_picker = new SaveFolderPicker(u":/title.png"_qs);
         m_picker->show();
         return QTest::qWaitForWindowActive(m_picker) ? m_picker.data() : nullptr;
     }
