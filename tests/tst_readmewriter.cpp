@@ -123,6 +123,11 @@ private Q_SLOTS:
             << QString() << u"ReadMe"_qs << u"smile 😀"_qs << u"U+1F600"_qs;
         QTest::newRow("yen sign has no code")
             << QString() << u"ReadMe"_qs << u"¥100"_qs << u"U+00A5"_qs;
+#ifdef Q_OS_WIN
+        // Windows opens a device, not a file, for this name: the write must
+        // fail, not vanish.
+        QTest::newRow("device name") << QString() << u"CON"_qs << u"t"_qs << u"CON.txt"_qs;
+#endif
     }
 
     void failures_nameTheFileAndKeepTheOldOne()
