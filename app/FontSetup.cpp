@@ -15,6 +15,10 @@ void registerSubstitutes()
     QFont::insertSubstitutions(QString::fromUtf16(UiFont), proportional);
     QFont::insertSubstitutions(QString::fromUtf16(FixedFont), fixed);
     QFont::insertSubstitutions(u"MS Gothic"_qs, fixed);
+    // The header's serif: a metric-compatible copy where the original is
+    // missing, rather than whatever serif comes first, which may stand taller
+    // than its label.
+    QFont::insertSubstitutions(u"Times New Roman"_qs, {u"Liberation Serif"_qs, u"Tinos"_qs});
 }
 
 } // namespace FontSetup

@@ -5,7 +5,8 @@
 // "MS Gothic"). Where they are missing, fontconfig would fall back to a Latin
 // font whose half-width characters are not half as wide as full-width ones,
 // and the aligned labels of the ReadMe preview would no longer line up. This
-// registers Japanese substitutes that keep that ratio; installed originals
+// registers Japanese substitutes that keep that ratio, and a substitute of
+// the same size for the header's "Times New Roman"; installed originals
 // still win.
 namespace FontSetup {
 

@@ -27,7 +27,7 @@
 
 namespace {
 
-constexpr auto IconPicture = u":/icon.svg";
+constexpr auto IconPicture = u":/icon.png";
 constexpr int LastPage = StepList::PageCount - 1;
 
 // show() alone leaves a minimised window minimised; one that was maximised
@@ -54,7 +54,10 @@ MainWindow::MainWindow(const TemplateStore &store, QWidget *parent)
 {
     setObjectName(u"frmMain"_qs);
     setWindowTitle(u"NeatTessel（狂ってないでRead Me 作れ！このボケナス！）"_qs);
-    setWindowIcon(QIcon(QString::fromUtf16(IconPicture)));
+    QIcon icon;
+    for (qreal ratio : {1.0, 2.0, 3.0})
+        icon.addFile(PictureButton::variant(QString::fromUtf16(IconPicture), ratio));
+    setWindowIcon(icon);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
@@ -118,7 +121,7 @@ void MainWindow::buildFrame()
                     Twips::rect(1080, 360, 2895, 255), Qt::AlignRight)
         ->setFont(serif);
 
-    m_imgTitle = new PictureButton(u"imgTitle"_qs, u":/title.svg"_qs, Twips::size(3000, 600),
+    m_imgTitle = new PictureButton(u"imgTitle"_qs, u":/title.png"_qs, Twips::size(3000, 600),
                                    PictureButton::Role::Button, this);
     m_imgTitle->move(Twips::rect(3840, 0, 3000, 600).topLeft());
     m_imgTitle->setAccessibleName(u"バージョン情報"_qs);
@@ -141,9 +144,9 @@ void MainWindow::buildFrame()
         b->setAccessibleName(accessibleName);
         return b;
     };
-    m_imgPre = button(u"imgPre"_qs, u":/button-preview.svg"_qs, 2880, u"Preview"_qs);
-    m_imgBack = button(u"imgBack"_qs, u":/button-back.svg"_qs, 4200, u"Back"_qs);
-    m_imgNext = button(u"imgNext"_qs, u":/button-next.svg"_qs, 5520, u"Next"_qs);
+    m_imgPre = button(u"imgPre"_qs, u":/button-preview.png"_qs, 2880, u"Preview"_qs);
+    m_imgBack = button(u"imgBack"_qs, u":/button-back.png"_qs, 4200, u"Back"_qs);
+    m_imgNext = button(u"imgNext"_qs, u":/button-next.png"_qs, 5520, u"Next"_qs);
     connect(m_imgPre, &PictureButton::clicked, this, &MainWindow::showPreview);
     connect(m_imgBack, &PictureButton::clicked, this, &MainWindow::Back);
     connect(m_imgNext, &PictureButton::clicked, this, &MainWindow::Next);

@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageWriter>
 #include <QLockFile>
 #include <QLineEdit>
 #include <QPixmap>
@@ -90,8 +91,9 @@ void shoot(QWidget *window, const QDir &folder, const QString &name)
             folder.filePath(name + (ratio == 1 ? u".png"_qs : u"@2x.png"_qs));
         if (image.isNull() || isBlank(image))
             fail(u"%1 came out blank"_qs.arg(file));
-        if (!image.save(file, "PNG"))
-            fail(u"%1 could not be written"_qs.arg(file));
+        QImageWriter writer(file, "png");
+        if (!writer.write(image))
+            fail(u"%1 could not be written: %2"_qs.arg(file, writer.errorString()));
         QTextStream(stdout) << file << u" ("_qs << image.width() << u"x"_qs << image.height()
                             << u")\n"_qs;
     }

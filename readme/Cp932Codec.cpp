@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "readme/Cp932Codec.h"
 
+#include "readme/Cp932Table.h"
+
 #include <QSet>
-#include <QStringDecoder>
 
 #include <array>
 #include <vector>
 
 namespace {
 
-constexpr char16_t kNoChar = 0xFFFF;  // U+FFFF is a noncharacter: no byte code decodes to it
+constexpr char16_t kNoChar = Cp932Table::kNoChar;  // a noncharacter: no byte code decodes to it
 constexpr quint16 kNoCode = 0xFFFF;   // FF is never a trail byte, so FFFF is no code
 
 // Flat lookup tables, built once. Codes below 0x100 are single bytes; lead
@@ -26,14 +27,8 @@ struct Tables
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
 }
 
-[[nodiscard]] constexpr bool isTrail(uchar byte)
-{
-    return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
-}
-
-// The single bytes are written out rather than taken from ICU: ICU's table
-// (ibm-943) rotates the control codes 1A, 1C and 7F among themselves and
-// leaves 80, A0 and FD-FF unmapped, where Windows maps each of them.
+// The single bytes as Windows maps them: 00-80 to themselves, A0 and FD-FF
+// to private-use characters, A1-DF to half-width katakana.
 [[nodiscard]] std::array<char16_t, 256> singleByteTable()
 {
     std::array<char16_t, 256> table{};
@@ -48,31 +43,16 @@ struct Tables
     return table;
 }
 
-// A fresh decoder per code: after an error, resetState() does not clear
-// hasError() on Qt's ICU converters. Opening one costs well under a microsecond.
-[[nodiscard]] char16_t decodeWithIcu(uchar lead, uchar trail)
-{
-    const char pairBytes[2] = {char(lead), char(trail)};
-    QStringDecoder decoder("windows-31j", QStringConverter::Flag::Stateless);
-    const QString text = decoder.decode(QByteArrayView(pairBytes, 2));
-    if (decoder.hasError() || text.size() != 1)
-        return kNoChar;
-    return text.front().unicode();
-}
-
-// ICU's "windows-31j" agrees with Windows on every double-byte code, so the
-// pair table is read from it rather than kept as a second copy in the source.
+// The double-byte codes come from the table compiled into the program, so
+// no converter library is needed and nothing is looked up at run time.
 void fillPairTable(Tables &tables)
 {
-    if (!QStringDecoder("windows-31j").isValid())
-        qFatal("Cp932Codec: Qt was built without the ICU converter for windows-31j");
     for (int lead = 0x81; lead <= 0xFC; ++lead) {
         if (!isLead(uchar(lead)))
             continue;
-        for (int trail = 0x40; trail <= 0xFC; ++trail) {
-            if (isTrail(uchar(trail)))
-                tables.pair[lead << 8 | trail] = decodeWithIcu(uchar(lead), uchar(trail));
-        }
+        const auto &row = Cp932Table::pairs[Cp932Table::row(uchar(lead))];
+        for (int trail = 0x40; trail <= 0xFC; ++trail)
+            tables.pair[lead << 8 | trail] = row[trail - 0x40];
     }
 }
 

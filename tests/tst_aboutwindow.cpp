@@ -49,11 +49,11 @@ private Q_SLOTS:
     void showsPicturesAndWholeLinesAgainAfterClosing()
     {
         for (int opening = 1; opening <= 2; ++opening) {
-            QPointer window = new AboutWindow(u":/title.svg"_qs, u":/icon.svg"_qs);
+            QPointer window = new AboutWindow(u":/title.png"_qs, u":/icon.png"_qs);
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
-            for (const auto &[name, picture] : {std::pair{u"imgTitle"_qs, u":/title.svg"_qs},
-                                                 std::pair{u"imgIcon"_qs, u":/icon.svg"_qs}}) {
+            for (const auto &[name, picture] : {std::pair{u"imgTitle"_qs, u":/title.png"_qs},
+                                                 std::pair{u"imgIcon"_qs, u":/icon.png"_qs}}) {
                 auto *image = window->findChild<PictureButton *>(name);
                 QVERIFY2(image && image->picture() == picture, qPrintable(name));
                 const QImage drawn = image->grab().toImage();

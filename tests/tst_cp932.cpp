@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QTest>
 
+#include "Wine.h"
+
 // Checks Cp932Codec against what Windows does, as recorded in
 // cp932-windows.tsv: every BMP code point Windows encodes, and its bytes.
 class TestCp932 : public QObject
@@ -16,6 +18,8 @@ private Q_SLOTS:
     void encodesEveryBmpCodeLikeWindows();
     void decodesEveryWindowsCode();
     void everyDoubleByteCodeDecodesToAnEncodableCharacter();
+    void decodesLikeTheSystemConverter();
+    void encodesLikeTheSystemConverter();
     void duplicatesDecode_data();
     void duplicatesDecode();
     void decodeErrors_data();
@@ -95,6 +99,63 @@ void TestCp932::everyDoubleByteCodeDecodesToAnEncodableCharacter()
     }
     QCOMPARE(valid, 9604);
 }
+
+#ifdef Q_OS_WIN
+// Windows' own converter, over every single and double-byte code: what it
+// decodes to, or -1 where it refuses the code.
+void TestCp932::decodesLikeTheSystemConverter()
+{
+    // Wine refuses the single bytes A0 and FD-FF, which Windows decodes to
+    // U+F8F0-U+F8F3 (as cp932-windows.tsv records and the tests above check).
+    const QStringList wineRefuses = {u"a0"_qs, u"fd"_qs, u"fe"_qs, u"ff"_qs};
+    QStringList differing;
+    int compared = 0;
+    for (int code = 0; code <= 0xFCFF; ++code) {
+        const bool pair = code > 0xFF;
+        const char bytes[2] = {char(pair ? code >> 8 : code), char(code & 0xFF)};
+        const int length = pair ? 2 : 1;
+        if (pair && !Cp932Codec::decode(QByteArrayView(bytes, 1)).text.isEmpty())
+            continue;  // the first byte is no lead byte
+        wchar_t units[4] = {};
+        const int count = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes, length, units, 4);
+        const auto ours = Cp932Codec::decode(QByteArrayView(bytes, length));
+        const QString expected = count == 1 ? QString(QChar(char16_t(units[0]))) : QString();
+        if (ours.ok() != (count == 1) || ours.text != expected)
+            differing.append(QString::number(code, 16));
+        ++compared;
+    }
+    QCOMPARE(compared, 256 + 60 * 256);
+    if (underWine())
+        qInfo("Under Wine, which refuses the bytes A0 and FD-FF that Windows decodes");
+    QCOMPARE(differing, underWine() ? wineRefuses : QStringList());
+}
+
+void TestCp932::encodesLikeTheSystemConverter()
+{
+    QStringList differing;
+    for (char32_t cp = 0; cp <= 0xFFFF; ++cp) {
+        const wchar_t unit = wchar_t(cp);
+        char bytes[4] = {};
+        BOOL usedDefault = FALSE;
+        const int count = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &unit, 1, bytes, 4,
+                                              nullptr, &usedDefault);
+        const QByteArray expected = usedDefault || count <= 0 ? QByteArray() : QByteArray(bytes, count);
+        if (encodeOne(char16_t(cp)) != expected)
+            differing.append(QString::number(uint(cp), 16));
+    }
+    QCOMPARE(differing, QStringList());
+}
+#else
+void TestCp932::decodesLikeTheSystemConverter()
+{
+    QSKIP("Windows' own converter exists only on Windows");
+}
+
+void TestCp932::encodesLikeTheSystemConverter()
+{
+    QSKIP("Windows' own converter exists only on Windows");
+}
+#endif
 
 // Several codes decode to one character; Windows encodes it to the lowest
 // code outside rows ED and EE, which the whole-range check above proves.

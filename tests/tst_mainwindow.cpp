@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/ReadmeSettings.h"
 #include "readme/Cp932Codec.h"
+#include "readme/OutputPath.h"
 #include "templates/TemplatePicker.h"
 #include "templates/TemplateStore.h"
 #include "windows/SaveFolderPicker.h"
@@ -15,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QStandardPaths>
@@ -134,6 +136,11 @@ private Q_SLOTS:
         QCOMPARE(child<QLabel>(u"lblItem"_qs)->text(), steps(0));
         QCOMPARE(m_window->settings(), ReadmeSettings::atStartup());
         QVERIFY(!topLevel(u"frmPreview"_qs));
+#ifdef Q_OS_WIN
+        QCOMPARE(child<QLineEdit>(u"txtPath"_qs)->text(), u"C:\\"_qs);
+#else
+        QCOMPARE(child<QLineEdit>(u"txtPath"_qs)->text(), homeField());
+#endif
     }
 
     // Qt's inline completion would turn a typed "Windows" into "Windows95".
@@ -235,15 +242,21 @@ private Q_SLOTS:
 
     void nextFiveTimesWritesReadmeAndTemplate()
     {
+        keepOutputInHome();
         for (int i = 0; i < 5; ++i)
             click(u"imgNext"_qs);
         QTRY_VERIFY(!m_window->isVisible());
         QCOMPARE(readFile(readmePath()), readmeFile());
+#ifdef Q_OS_WIN
+        // Written where Windows itself finds "<drive>:\<folders>\ReadMe.txt".
+        QVERIFY2(QFile::exists(homeField() + u"ReadMe.txt"_qs), qPrintable(homeField()));
+        QVERIFY(homeField().indexOf(u":\\"_qs) == 1);
+#endif
 
         QString expected = u"\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"Windows95\"\r\n\"Windows9x系のみ\"\r\n"
                            u"\"フリーウェア\"\r\n\"事前に連絡\"\r\n\"\"\r\n\"\"\r\n"
                            u"\"------------------\"\r\n\"ReadMe\"\r\n\"【 】\"\r\n\""_qs
-                           + m_home->path() + u"/\"\r\n"_qs;
+                           + homeField() + u"\"\r\n"_qs;
         for (const QString &heading : ChoiceLists::availableHeadings())
             expected += u'"' + heading + u"\"\r\n"_qs;
         QCOMPARE(storeFiles(), QStringList{u".tmp"_qs});
@@ -326,6 +339,7 @@ private Q_SLOTS:
         QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
         UserInput::typeText(text, u"edited by hand"_qs);
         QCOMPARE(text->toPlainText(), u"edited by hand"_qs);
+        keepOutputInHome();
         goToPage(4);
         click(u"imgNext"_qs);
         QTRY_VERIFY(!m_window->isVisible());
@@ -438,6 +452,24 @@ private:
         QStringList visible = PageNames;
         visible.removeIf([this](const QString &name) { return !child(name)->isVisible(); });
         return visible;
+    }
+
+    // The folder field naming the temporary home folder, as the program
+    // starts it on Linux.
+    [[nodiscard]] QString homeField() const
+    {
+        return QDir::toNativeSeparators(m_home->path()) + folderSeparator();
+    }
+
+    // On Windows the folder field starts at "C:\", where a test must not
+    // write: there the home folder is typed in, as a user would.
+    void keepOutputInHome()
+    {
+#ifdef Q_OS_WIN
+        const int page = m_window->wizardPage();
+        typeInto(u"txtPath"_qs, homeField());
+        goToPage(page);
+#endif
     }
 
     [[nodiscard]] QString readmePath() const { return m_home->filePath(u"ReadMe.txt"_qs); }

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include <QSvgRenderer>
+#include "app/controls/PictureButton.h"
+
+#include <QImage>
 #include <QTest>
 
-// Every picture of resources/ is compiled into the static GUI library; each
-// one must load from its resource path at its size.
+// Every picture of resources/ is compiled into the static GUI library, at
+// 1x, 2x and 3x; each must load from its resource path at its size times
+// the scale, and a picture button must pick the variant for its screen.
 class TestResources : public QObject
 {
     Q_OBJECT
@@ -13,23 +16,48 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("title") << u":/title.svg"_qs << QSize(200, 40);
-        QTest::newRow("icon") << u":/icon.svg"_qs << QSize(32, 32);
-        QTest::newRow("Preview") << u":/button-preview.svg"_qs << QSize(80, 25);
-        QTest::newRow("Back") << u":/button-back.svg"_qs << QSize(80, 25);
-        QTest::newRow("Next") << u":/button-next.svg"_qs << QSize(80, 25);
-        QTest::newRow("OK") << u":/button-ok.svg"_qs << QSize(80, 25);
-        QTest::newRow("Cancel") << u":/button-cancel.svg"_qs << QSize(80, 25);
+        const std::pair<const char *, QSize> pictures[] = {
+            {"title", {200, 40}},         {"icon", {32, 32}},
+            {"button-preview", {80, 25}}, {"button-back", {80, 25}},
+            {"button-next", {80, 25}},    {"button-ok", {80, 25}},
+            {"button-cancel", {80, 25}},
+        };
+        for (const auto &[name, size] : pictures) {
+            const QString path = u":/%1.png"_qs.arg(QLatin1StringView(name));
+            for (int scale : {1, 2, 3}) {
+                QTest::addRow("%s@%dx", name, scale)
+                    << PictureButton::variant(path, scale) << size * scale;
+            }
+        }
     }
 
     void pictureLoads()
     {
         QFETCH(QString, path);
-        const QSvgRenderer renderer(path);
-        QVERIFY2(renderer.isValid(), qPrintable(path));
-        QTEST(renderer.defaultSize(), "size");
+        const QImage image(path);
+        QVERIFY2(!image.isNull(), qPrintable(path));
+        QTEST(image.size(), "size");
+    }
+
+    void variantForRatio_data()
+    {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<QString>("variant");
+        QTest::newRow("ratio 1") << u":/title.png"_qs << 1.0 << u":/title.png"_qs;
+        QTest::newRow("ratio 1.25") << u":/title.png"_qs << 1.25 << u":/title@2x.png"_qs;
+        QTest::newRow("ratio 2") << u":/title.png"_qs << 2.0 << u":/title@2x.png"_qs;
+        QTest::newRow("ratio 2.5") << u":/title.png"_qs << 2.5 << u":/title@3x.png"_qs;
+        QTest::newRow("ratio 4") << u":/icon.png"_qs << 4.0 << u":/icon@3x.png"_qs;
+    }
+
+    void variantForRatio()
+    {
+        QFETCH(QString, picture);
+        QFETCH(qreal, ratio);
+        QTEST(PictureButton::variant(picture, ratio), "variant");
     }
 };
 
-QTEST_GUILESS_MAIN(TestResources)
+QTEST_MAIN(TestResources)
 #include "tst_resources.moc"

@@ -3,6 +3,7 @@
 #include "app/controls/FolderList.h"
 #include "windows/SaveFolderPicker.h"
 #include "UserInput.h"
+#include "Wine.h"
 
 #include <QApplication>
 #include <QDir>
@@ -12,12 +13,36 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QScopeGuard>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace {
 
 enum class Action { None, Highlight, Open, Enter, FirstDrive, OpenDeleted, OpenUnreadable,
                     Cancel, Escape };
 
 QString native(const QString &path) { return QDir::toNativeSeparators(path); }
+
+// A folder hidden as the platform hides it: by its leading dot, and on
+// Windows by its attribute, since Windows shows dot names.
+bool makeHiddenFolder(const QDir &base, const QString &name)
+{
+    if (!base.mkpath(name))
+        return false;
+#ifdef Q_OS_WIN
+    const QString path = native(base.filePath(name));
+    return SetFileAttributesW(reinterpret_cast<const wchar_t *>(path.utf16()),
+                              FILE_ATTRIBUTE_HIDDEN);
+#else
+    return true;
+#endif
+}
+
 
 } // namespace
 
@@ -32,9 +57,9 @@ private Q_SLOTS:
     void init()
     {
         const QDir base(m_base.path());
-        for (const QString &folder : {u"start/gamma/inner"_qs, u"start/alpha"_qs, u"start/Beta"_qs,
-                                      u"start/.hidden"_qs})
+        for (const QString &folder : {u"start/gamma/inner"_qs, u"start/alpha"_qs, u"start/Beta"_qs})
             QVERIFY(base.mkpath(folder));
+        QVERIFY(makeHiddenFolder(base, u"start/.hidden"_qs));
         QVERIFY(QFile(base.filePath(u"start/file.txt"_qs)).open(QFile::WriteOnly));
         QVERIFY(QDir::setCurrent(base.filePath(u"start"_qs)));
     }
@@ -56,8 +81,11 @@ private Q_SLOTS:
         QStringList shown;
         for (QTreeWidgetItemIterator item(dir1()); *item; ++item)
             shown.append((*item)->text(0));
-        QStringList expected = QDir::currentPath().split(u'/', Qt::SkipEmptyParts);
-        expected.prepend(native(QDir::rootPath()));
+        // "/" or a drive such as "C:/", then the folders below it.
+        const QString current = QDir::currentPath();
+        const qsizetype rootLength = current.indexOf(u'/') + 1;
+        QStringList expected = current.mid(rootLength).split(u'/', Qt::SkipEmptyParts);
+        expected.prepend(native(current.left(rootLength)));
         QCOMPARE(shown, expected << u"alpha"_qs << u"Beta"_qs << u"gamma"_qs);
     }
 
@@ -93,9 +121,27 @@ private Q_SLOTS:
         UserInput::ModalAnswerer answerer;
         if (action == Action::OpenDeleted)
             QVERIFY(QDir(target).removeRecursively());
-        if (action == Action::OpenUnreadable && QFile::setPermissions(target, QFile::WriteOwner)
-            && QFileInfo(target).isReadable())
-            QSKIP("this user reads any folder");
+        // Root reads every folder, so the picker then works as "nobody" until
+        // the end of the test: only the effective user changes, and root is
+        // taken back.
+        const auto backToRealUser = qScopeGuard([] {
+#ifndef Q_OS_WIN
+            if (geteuid() != getuid())
+                QVERIFY(seteuid(getuid()) == 0);
+#endif
+        });
+        if (action == Action::OpenUnreadable) {
+#ifdef Q_OS_WIN
+            QSKIP("Qt cannot take read access to a folder away on Windows");
+#else
+            QVERIFY(QFile::setPermissions(target, QFile::WriteOwner));
+            if (geteuid() == 0) {
+                QVERIFY(QFile::setPermissions(m_base.path(), QFile::ReadOwner | QFile::WriteOwner
+                                                  | QFile::ExeOwner | QFile::ExeOther));
+                QVERIFY(seteuid(65534) == 0);
+            }
+#endif
+        }
         if (action == Action::FirstDrive) {
             auto *drives = m_picker->findChild<DriveList *>(u"Drive1"_qs);
             drives->showPopup();
@@ -104,6 +150,8 @@ private Q_SLOTS:
         } else if (action != Action::None) {
             const QString text = QDir(target).isRoot() ? target : QFileInfo(target).fileName();
             const auto items = dir1()->findItems(native(text), Qt::MatchRecursive);
+            // A deep start folder (as on Windows) puts the item below the fold.
+            dir1()->scrollToItem(items.value(0));
             const QPoint where = dir1()->visualItemRect(items.value(0)).center();
             QTest::mouseClick(dir1()->viewport(), Qt::LeftButton, {}, where);
             if (action == Action::Enter)
@@ -189,6 +237,25 @@ private Q_SLOTS:
         QCOMPARE(roots.value(DriveList::deepestRootOf(roots, folder)), drive);
     }
 
+    // "/" first on Linux; on Windows every drive letter, C: first.
+    void listsTheDrives()
+    {
+        QVERIFY(open());
+        const auto *drives = m_picker->findChild<DriveList *>(u"Drive1"_qs);
+        QStringList shown;
+        for (int i = 0; i < drives->count(); ++i)
+            shown.append(drives->itemText(i));
+#ifdef Q_OS_WIN
+        QCOMPARE(shown.value(0), u"C:\\"_qs);
+        for (const QString &drive : shown)
+            QVERIFY2(drive.size() == 3 && drive.endsWith(u":\\"_qs), qPrintable(drive));
+        if (underWine()) // Wine's drive for the Linux file system
+            QVERIFY2(shown.contains(u"Z:\\"_qs), qPrintable(shown.join(u' ')));
+#else
+        QCOMPARE(shown.value(0), u"/"_qs);
+#endif
+    }
+
     void offersTheVolumesAUserSavesTo_data()
     {
         QTest::addColumn<QString>("root");
@@ -216,7 +283,7 @@ private:
     // A picker shown and active.
     SaveFolderPicker *open()
     {
-        m_picker = new SaveFolderPicker(u":/title.svg"_qs);
+        m_picker = new SaveFolderPicker(u":/title.png"_qs);
         m_picker->show();
         return QTest::qWaitForWindowActive(m_picker) ? m_picker.data() : nullptr;
     }

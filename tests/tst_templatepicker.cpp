@@ -131,7 +131,7 @@ private:
     TemplatePicker *open()
     {
         m_loaded.clear();
-        m_picker = new TemplatePicker(store(), u":/title.svg"_qs);
+        m_picker = new TemplatePicker(store(), u":/title.png"_qs);
         connect(m_picker, &TemplatePicker::templateLoaded,
                 [this](const ReadmeSettings &settings) { m_loaded.append(settings); });
         m_picker->show();

@@ -186,6 +186,10 @@ private Q_SLOTS:
         QTest::newRow("device name on windows") << win << u"con"_qs << u"h"_qs << u"装置"_qs;
         QTest::newRow("colon on windows") << win << u"a:b"_qs << u"h"_qs << u"「:」"_qs;
         QTest::newRow("question mark on windows") << win << u"a?"_qs << u"h"_qs << u"「?」"_qs;
+        QTest::newRow("device name, any case, any extension")
+            << win << u"nul.x"_qs << u"h"_qs << u"装置"_qs;
+        QTest::newRow("numbered device with trailing space")
+            << win << u"Com9 "_qs << u"h"_qs << u"装置"_qs;
         QTest::newRow("name too long") << posix << QString(252, u'あ') << u"h"_qs << u"長すぎ"_qs;
         QTest::newRow("heading without a code") << posix << u"ok"_qs << u"€"_qs << u"U+20AC"_qs;
         QTest::newRow("line break in a heading") << posix << u"ok"_qs << u"a\nb"_qs << u"改行"_qs;
@@ -210,6 +214,31 @@ private Q_SLOTS:
                  qPrintable(result.message));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList());
+    }
+
+    // With this platform's own rules, into the folder "tmp" beside the
+    // program: names that only look like devices are files like any other.
+    void savedBesideTheProgram_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::newRow("Japanese title") << u"テスト"_qs;
+        QTest::newRow("device name inside a longer one") << u"CONSOLE"_qs;
+        QTest::newRow("device name after the first dot") << u"a.CON"_qs;
+        QTest::newRow("port number out of range") << u"COM10"_qs;
+    }
+
+    void savedBesideTheProgram()
+    {
+        QFETCH(QString, title);
+        QTemporaryDir program;
+        const TemplateStore store = TemplateStore::locate(program.path());
+        ReadmeSettings s = exampleAnswers();
+        s.txtTitle = title;
+        const WriteResult result = store.SaveTemplate(s);
+        QVERIFY2(result.written(), qPrintable(result.message));
+        QCOMPARE(QDir(program.filePath(u"tmp"_qs)).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{title + u".tmp"_qs});
+        QCOMPARE(store.ListTemplates(), QStringList{title});
     }
 
     void listing_showsOnlyTemplateFilesInNameOrder()

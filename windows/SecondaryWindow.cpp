@@ -56,12 +56,12 @@ PictureButton *pickerButton(QWidget *window, const QString &name, const QString 
 
 PictureButton *okButton(QWidget *window, int top)
 {
-    return pickerButton(window, u"imgOK"_qs, u":/button-ok.svg"_qs, 360, top, u"OK"_qs);
+    return pickerButton(window, u"imgOK"_qs, u":/button-ok.png"_qs, 360, top, u"OK"_qs);
 }
 
 PictureButton *cancelButton(QWidget *window, int top)
 {
-    return pickerButton(window, u"imgCancel"_qs, u":/button-cancel.svg"_qs, 1680, top,
+    return pickerButton(window, u"imgCancel"_qs, u":/button-cancel.png"_qs, 1680, top,
                         u"Cancel"_qs);
 }
 

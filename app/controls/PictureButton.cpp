@@ -4,11 +4,10 @@
 #include "app/controls/ClickFilter.h"
 
 #include <QPainter>
-#include <QSvgRenderer>
 
 PictureButton::PictureButton(const QString &name, const QString &picture, QSize size, Role role,
                              QWidget *parent)
-    : QWidget(parent), m_role(role), m_renderer(new QSvgRenderer(this))
+    : QWidget(parent), m_role(role)
 {
     setObjectName(name);
     setFixedSize(size);
@@ -20,15 +19,26 @@ PictureButton::PictureButton(const QString &name, const QString &picture, QSize 
 void PictureButton::setPicture(const QString &picture)
 {
     m_picture = picture;
-    m_renderer->load(picture);
     update();
+}
+
+QString PictureButton::variant(const QString &picture, qreal devicePixelRatio)
+{
+    if (devicePixelRatio <= 1.0 || !picture.endsWith(u".png"))
+        return picture;
+    return picture.chopped(4) + (devicePixelRatio <= 2.0 ? u"@2x.png"_qs : u"@3x.png"_qs);
 }
 
 void PictureButton::paintEvent(QPaintEvent *)
 {
+    const QString path = variant(m_picture, devicePixelRatioF());
+    if (path != m_pixmapPath) {
+        m_pixmap = QPixmap(path);
+        m_pixmapPath = path;
+    }
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    m_renderer->render(&painter, QRectF(rect()));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), m_pixmap);
     painter.end();
     if (hasFocus())
         ClickFilter::paintFocusFrame(this);

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QPixmap>
 #include <QSize>
 #include <QString>
 #include <QWidget>
 
-class QSvgRenderer;
-
 // An image, and where it reacts to a click an image that serves as a button.
-// It draws its picture (an SVG resource) scaled to its own fixed size, so it
-// stays crisp at any device pixel ratio and keeps its size whatever the
-// picture. When clickable it takes the focus with Tab and presses with Space
-// or Enter.
+// It draws its picture (a PNG resource such as ":/title.png", shipped also
+// as "@2x" and "@3x") at its own fixed size, taking the variant that suits
+// the screen's device pixel ratio, so it stays crisp and keeps its size
+// whatever the picture. When clickable it takes the focus with Tab and
+// presses with Space or Enter.
 class PictureButton : public QWidget
 {
     Q_OBJECT
@@ -27,6 +27,10 @@ public:
     [[nodiscard]] bool isButton() const { return m_role == Role::Button; }
     void setPicture(const QString &picture);
 
+    // The resource path of `picture`'s variant for a device pixel ratio:
+    // the plain file up to 1, "@2x" up to 2, "@3x" above.
+    [[nodiscard]] static QString variant(const QString &picture, qreal devicePixelRatio);
+
 Q_SIGNALS:
     void clicked();
 
@@ -36,5 +40,6 @@ protected:
 private:
     const Role m_role;
     QString m_picture;
-    QSvgRenderer *const m_renderer;
+    QPixmap m_pixmap;  // the variant last drawn
+    QString m_pixmapPath;
 };
