@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-compiles for 64-bit Windows with Debian's MinGW-w64 (the posix thread
 # model, which std::thread and Qt need). Libraries and packages are looked up
 # only under the MinGW root and the prefixes in TESSEL_WINDOWS_PREFIXES (the

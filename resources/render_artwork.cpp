@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders each picture of resources/ from its SVG source into the PNGs the
 // program ships, at 1x, 2x and 3x, into resources/png. Run by
 // script/artwork after an SVG changed.
