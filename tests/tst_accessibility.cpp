@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "TemporaryHome.h"
 #include "UserInput.h"
 
 #include "app/FontSetup.h"
@@ -73,13 +74,11 @@ private Q_SLOTS:
 
     void init()
     {
-        m_home = std::make_unique<QTemporaryDir>();
-        m_store = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_home->isValid() && m_store->isValid());
-        qputenv("HOME", QFile::encodeName(m_home->path()));
+        m_temp = std::make_unique<TemporaryHome>();
+        QVERIFY(m_temp->isValid());
         ReadmeSettings stored = ReadmeSettings::atStartup();
         stored.txtTitle = u"保存済み"_qs;
-        QVERIFY(store().SaveTemplate(stored).written());
+        QVERIFY(m_temp->templateStore().SaveTemplate(stored).written());
     }
 
     void cleanup()
@@ -222,7 +221,6 @@ private Q_SLOTS:
     }
 
 private:
-    [[nodiscard]] TemplateStore store() const { return TemplateStore(m_store->path()); }
 
     // A fresh main window on `page`, the window `opener` opens if any, and
     // in it the control `button`. Both heading lists hold entries and their
@@ -230,7 +228,7 @@ private:
     // every button has something to act on.
     QWidget *prepare(int page, const QString &opener, const QString &button)
     {
-        m_window = std::make_unique<MainWindow>(store());
+        m_window = std::make_unique<MainWindow>(m_temp->templateStore());
         m_window->show();
         if (!QTest::qWaitForWindowExposed(m_window.get()))
             return nullptr;
@@ -291,8 +289,7 @@ private:
                 s.list2Left.join(u'|'), s.List2Right.join(u'|'), s.txtPath};
     }
 
-    std::unique_ptr<QTemporaryDir> m_home;
-    std::unique_ptr<QTemporaryDir> m_store;
+    std::unique_ptr<TemporaryHome> m_temp;
     std::unique_ptr<MainWindow> m_window;
 };
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "TemporaryHome.h"
 #include "UserInput.h"
 
 #include "app/ChoiceLists.h"
@@ -105,12 +106,9 @@ private Q_SLOTS:
     // store are temporary.
     void init()
     {
-        m_folders = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_folders->isValid());
-        const QDir folders(m_folders->path());
-        QVERIFY(folders.mkdir(u"home"_qs) && folders.mkdir(u"store"_qs));
-        qputenv("HOME", QFile::encodeName(folders.filePath(u"home"_qs)));
-        m_window = std::make_unique<MainWindow>(TemplateStore(folders.filePath(u"store"_qs)));
+        m_temp = std::make_unique<TemporaryHome>();
+        QVERIFY(m_temp->isValid());
+        m_window = std::make_unique<MainWindow>(m_temp->templateStore());
         m_window->show();
         QApplication::setActiveWindow(m_window.get());
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -121,8 +119,8 @@ private Q_SLOTS:
         m_window.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
-        QVERIFY(QDir(m_folders->filePath(u"home"_qs)).isEmpty());
-        QVERIFY(QDir(m_folders->filePath(u"store"_qs)).isEmpty());
+        QVERIFY(QDir(m_temp->home.path()).isEmpty());
+        QVERIFY(QDir(m_temp->store.path()).isEmpty());
     }
 
     void anyLength_data()
@@ -309,7 +307,7 @@ private:
         return widget;
     }
 
-    std::unique_ptr<QTemporaryDir> m_folders;
+    std::unique_ptr<TemporaryHome> m_temp;
     std::unique_ptr<MainWindow> m_window;
 };
 

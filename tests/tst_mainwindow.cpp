@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "TemporaryHome.h"
 #include "UserInput.h"
 
 #include "app/ChoiceLists.h"
@@ -113,11 +114,9 @@ private Q_SLOTS:
 
     void init()
     {
-        m_home = std::make_unique<QTemporaryDir>();
-        m_store = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_home->isValid() && m_store->isValid());
-        qputenv("HOME", QFile::encodeName(m_home->path()));
-        m_window = std::make_unique<MainWindow>(TemplateStore(m_store->path()));
+        m_temp = std::make_unique<TemporaryHome>();
+        QVERIFY(m_temp->isValid());
+        m_window = std::make_unique<MainWindow>(m_temp->templateStore());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
@@ -178,7 +177,7 @@ private Q_SLOTS:
         QCOMPARE(m_window->wizardPage(), page);
         QCOMPARE(visiblePages(), QStringList{PageNames.at(page)});
         QCOMPARE(child<QLabel>(u"lblItem"_qs)->text(), steps(page));
-        QVERIFY(QDir(m_home->path()).isEmpty());
+        QVERIFY(QDir(m_temp->home.path()).isEmpty());
     }
 
     // Every control shows its own field of a loaded template; the page and
@@ -260,7 +259,7 @@ private Q_SLOTS:
         for (const QString &heading : ChoiceLists::availableHeadings())
             expected += u'"' + heading + u"\"\r\n"_qs;
         QCOMPARE(storeFiles(), QStringList{u".tmp"_qs});
-        QCOMPARE(readFile(m_store->filePath(u".tmp"_qs)),
+        QCOMPARE(readFile(m_temp->store.filePath(u".tmp"_qs)),
                  Cp932Codec::encode(expected + u"999\r\n"_qs).bytes);
     }
 
@@ -291,9 +290,9 @@ private Q_SLOTS:
         QFETCH(QString, folder);
         QFETCH(QString, named);
         QFETCH(QStringList, written);
-        QVERIFY(QDir(m_store->path()).mkdir(u"Blocked.tmp"_qs)); // a folder in the template's place
+        QVERIFY(QDir(m_temp->store.path()).mkdir(u"Blocked.tmp"_qs)); // a folder in the template's place
         typeInto(u"txtTitle"_qs, title);
-        typeInto(u"txtPath"_qs, QString(folder).replace(u'~', m_home->path()));
+        typeInto(u"txtPath"_qs, QString(folder).replace(u'~', m_temp->home.path()));
         const ReadmeSettings before = m_window->settings();
         {
             ModalAnswerer answerer;
@@ -305,13 +304,13 @@ private Q_SLOTS:
         QVERIFY(m_window->isVisible());
         QCOMPARE(visiblePages(), QStringList{u"Picture6"_qs});
         QCOMPARE(m_window->settings(), before);
-        QCOMPARE(QDir(m_home->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), written);
+        QCOMPARE(QDir(m_temp->home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), written);
         QVERIFY(storeFiles().isEmpty());
         QCOMPARE(topLevels(u"frmPreview"_qs).size(), folder.isEmpty() ? 0 : 1);
         QVERIFY(!topLevel(u"frmPreview"_qs) || !topLevel(u"frmPreview"_qs)->isVisible());
 
         typeInto(u"txtTitle"_qs, u"Tool"_qs);
-        typeInto(u"txtPath"_qs, m_home->path());
+        typeInto(u"txtPath"_qs, m_temp->home.path());
         click(u"imgNext"_qs);
         QTRY_VERIFY(!m_window->isVisible());
         QCOMPARE(readFile(readmePath()), readmeFile(u"Tool"_qs));
@@ -385,9 +384,9 @@ private Q_SLOTS:
         goToPage(4);
         for (const QString &button : {u"lblDir"_qs, u"imgPre"_qs, u"lblDir"_qs, u"imgPre"_qs})
             click(button);
-        QVERIFY(QDir(m_home->path()).mkdir(u"chosen"_qs));
+        QVERIFY(QDir(m_temp->home.path()).mkdir(u"chosen"_qs));
         Q_EMIT qobject_cast<SaveFolderPicker *>(topLevel(u"frmSave"_qs))
-            ->folderChosen(m_home->filePath(u"chosen"_qs));
+            ->folderChosen(m_temp->home.filePath(u"chosen"_qs));
 
         // Each window is deleted when it closes, so the order of deletion is
         // the order of closing.
@@ -407,7 +406,7 @@ private Q_SLOTS:
             QVERIFY(m_window->close());
         QVERIFY(!m_window->isVisible());
         QTRY_COMPARE(deleted, order);
-        QCOMPARE(QFile::exists(m_home->filePath(u"chosen/ReadMe.txt"_qs)), finish);
+        QCOMPARE(QFile::exists(m_temp->home.filePath(u"chosen/ReadMe.txt"_qs)), finish);
     }
 
 private:
@@ -458,7 +457,7 @@ private:
     // starts it on Linux.
     [[nodiscard]] QString homeField() const
     {
-        return QDir::toNativeSeparators(m_home->path()) + folderSeparator();
+        return QDir::toNativeSeparators(m_temp->home.path()) + folderSeparator();
     }
 
     // On Windows the folder field starts at "C:\", where a test must not
@@ -472,15 +471,14 @@ private:
 #endif
     }
 
-    [[nodiscard]] QString readmePath() const { return m_home->filePath(u"ReadMe.txt"_qs); }
+    [[nodiscard]] QString readmePath() const { return m_temp->home.filePath(u"ReadMe.txt"_qs); }
 
     [[nodiscard]] QStringList storeFiles() const
     {
-        return QDir(m_store->path()).entryList(QDir::Files | QDir::Hidden);
+        return QDir(m_temp->store.path()).entryList(QDir::Files | QDir::Hidden);
     }
 
-    std::unique_ptr<QTemporaryDir> m_home;
-    std::unique_ptr<QTemporaryDir> m_store;
+    std::unique_ptr<TemporaryHome> m_temp;
     std::unique_ptr<MainWindow> m_window;
 };
 
