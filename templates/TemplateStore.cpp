@@ -101,6 +101,7 @@ QString openRegularFile(QFile &file, const QString &path)
 #else
     if (!QFileInfo(path).isFile())
         return notRegular;
+    file.setFileName(path);
     if (file.open(QIODevice::ReadOnly))
         return {};
 #endif

@@ -100,7 +100,9 @@ private Q_SLOTS:
         const QFileDevice::Permissions kept = P::ReadOwner | P::WriteOwner | P::ReadGroup;
         QVERIFY(QFile::setPermissions(path, kept));
         QVERIFY(WriteReadmeFile(s, PathStyle::Posix).written());
+#ifndef Q_OS_WIN // Windows keeps no such bits: a file is read-only or not
         QCOMPARE(QFile::permissions(path) & ~(P::ReadUser | P::WriteUser | P::ExeUser), kept);
+#endif
         QVERIFY(readAll(path).endsWith(QByteArray(72, '-') + "\r\n\r\n"));
         QCOMPARE(readAll(path).size(), 471 - 2 * 20); // two heading blocks of 20 bytes fewer
     }
