@@ -6,6 +6,7 @@
 #include "app/FontSetup.h"
 #include "app/MainWindow.h"
 #include "app/ReadmeSettings.h"
+#include "core/Texts.h"
 #include "readme/Cp932Codec.h"
 #include "readme/OutputPath.h"
 #include "templates/TemplatePicker.h"
@@ -270,14 +271,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("named");  // what the message must name
         QTest::addColumn<QStringList>("written");
         const QStringList none;
-        QTest::newRow("empty folder") << u"Tool"_qs << QString() << u"パスを入力してください。"_qs
-                                      << none;
+        QTest::newRow("empty folder") << u"Tool"_qs << QString() << Texts::emptyFolder() << none;
         QTest::newRow("folder does not exist")
             << u"Tool"_qs << u"~/missing"_qs << u"missing"_qs << none;
         QTest::newRow("title not in code page 932") << u"😀 Tool"_qs << u"~"_qs << u"😀"_qs << none;
         QTest::newRow("title cannot name a template") << u"a/b"_qs << u"~"_qs << u"a/b"_qs << none;
         QTest::newRow("template cannot be saved after the ReadMe")
-            << u"Blocked"_qs << u"~"_qs << u"テンプレートを保存できませんでした"_qs
+            << u"Blocked"_qs << u"~"_qs << Texts::templateNotSaved(QString())
             << QStringList{u"ReadMe.txt"_qs};
     }
 

@@ -4,6 +4,7 @@
 #include "app/FontSetup.h"
 #include "app/Prompts.h"
 #include "app/controls/Controls.h"
+#include "core/Texts.h"
 
 #include <QFontInfo>
 #include <QTest>
@@ -38,9 +39,9 @@ private Q_SLOTS:
         QWidget window;
         ModalAnswerer answerer;
         if (input)
-            (void)Prompts::askText(&window, u"追加したい項目名"_qs, u"Tessel"_qs);
+            (void)Prompts::askText(&window, Texts::newHeadingPrompt(), u"Tessel"_qs);
         else
-            Prompts::showMessage(&window, u"パスを入力してください。"_qs);
+            Prompts::showMessage(&window, Texts::emptyFolder());
         QCOMPARE(answerer.seen.size(), 1);
         const ModalAnswerer::Seen &box = answerer.seen.first();
         QCOMPARE(box.buttons, buttons);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "CoreFixtures.h"
 #include "app/ReadmeSettings.h"
+#include "core/Texts.h"
 #include "readme/OutputPath.h"
 #include "readme/ReadmeComposer.h"
 #include "readme/ReadmeWriter.h"
@@ -12,6 +13,10 @@
 #include <QTest>
 
 using namespace CoreFixtures;
+
+// The cause a failure names, given the folder written to.
+using Cause = QString (*)(const QString &folder);
+Q_DECLARE_METATYPE(Cause)
 
 class TestReadmeWriter : public QObject
 {
@@ -112,7 +117,7 @@ private Q_SLOTS:
         ReadmeSettings s = workedExample(QString());
         const WriteResult result = WriteReadmeFile(s, nativePathStyle());
         QCOMPARE(result.status, WriteResult::Status::Refused);
-        QCOMPARE(result.message, u"パスを入力してください。"_qs);
+        QCOMPARE(result.message, Texts::emptyFolder());
     }
 
     void failures_nameTheFileAndKeepTheOldOne_data()
@@ -120,14 +125,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("subfolder");
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("cause");
+        QTest::addColumn<Cause>("cause");
 
         QTest::newRow("folder does not exist")
-            << u"missing"_qs << u"ReadMe"_qs << u"t"_qs << u"見つかりません"_qs;
+            << u"missing"_qs << u"ReadMe"_qs << u"t"_qs
+            << Cause([](const QString &folder) { return Texts::folderMissing(folder); });
         QTest::newRow("name longer than the file system allows")
-            << QString() << QString(300, u'a') << u"t"_qs << u"長すぎます"_qs;
+            << QString() << QString(300, u'a') << u"t"_qs
+            << Cause([](const QString &) { return Texts::nameTooLong(); });
         QTest::newRow("a folder stands at the file's place")
-            << QString() << u"taken"_qs << u"t"_qs << u"フォルダがあります"_qs;
+            << QString() << u"taken"_qs << u"t"_qs
+            << Cause([](const QString &) { return Texts::folderOfSameName(); });
     }
 
     void refusals_writeNothing_data()
@@ -142,7 +150,7 @@ private Q_SLOTS:
         QTest::newRow("tab in the file name") << u"a\tb"_qs << u"t"_qs << u"U+0009"_qs;
 #ifdef Q_OS_WIN
         // Windows opens a device, not a file, for this name.
-        QTest::newRow("device name") << u"CON"_qs << u"t"_qs << u"装置"_qs;
+        QTest::newRow("device name") << u"CON"_qs << u"t"_qs << Texts::deviceName(u"CON.txt");
 #endif
     }
 
@@ -209,8 +217,9 @@ private Q_SLOTS:
             }
             QCOMPARE(!problem.isEmpty(), refused && style == PathStyle::Windows);
             if (!problem.isEmpty() && field != u"title")
-                QVERIFY2(problem.contains(field == u"cmbFile" ? u"「ファイル名」"_qs
-                                                              : u"「保存先の指定」"_qs),
+                QVERIFY2(problem.startsWith(u"「%1」"_qs.arg(field == u"cmbFile"
+                                                                   ? Texts::Caption::cmbFile
+                                                                   : Texts::Caption::txtPath)),
                          qPrintable(problem));
         }
     }
@@ -220,7 +229,7 @@ private Q_SLOTS:
         QFETCH(QString, subfolder);
         QFETCH(QString, fileName);
         QFETCH(QString, title);
-        QFETCH(QString, cause);
+        QFETCH(Cause, cause);
 
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(u"taken.txt"_qs));
@@ -232,8 +241,10 @@ private Q_SLOTS:
 
         const WriteResult result = WriteReadmeFile(s, PathStyle::Posix);
         QCOMPARE(result.status, WriteResult::Status::Failed);
-        QVERIFY2(result.message.contains(cause), qPrintable(result.message));
-        QVERIFY2(result.message.contains(QDir::toNativeSeparators(result.path)), qPrintable(result.message));
+        const QString folder = QDir::toNativeSeparators(s.txtPath);
+        QVERIFY2(result.message.startsWith(
+                     Texts::notSaved(QDir::toNativeSeparators(result.path), cause(folder))),
+                 qPrintable(result.message));
         QCOMPARE(readAll(old), QByteArray("old"));
         const QStringList left = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         QCOMPARE(left, QStringList({u"ReadMe.txt"_qs, u"taken.txt"_qs}));

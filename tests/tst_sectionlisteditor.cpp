@@ -3,6 +3,7 @@
 
 #include "app/ReadmeSettings.h"
 #include "app/SectionListEditor.h"
+#include "core/Texts.h"
 
 #include <QKeySequence>
 #include <QListWidget>
@@ -111,7 +112,7 @@ private Q_SLOTS:
             QTest::mouseClick(m_editor->findChild<QWidget *>(u"lbl2Add"_qs), Qt::LeftButton);
             QCOMPARE(answerer.seen.size(), 1);
             QCOMPARE(answerer.seen[0].title, u"Tessel"_qs);
-            QCOMPARE(answerer.seen[0].text, u"追加したい項目名を入力してください。"_qs);
+            QCOMPARE(answerer.seen[0].text, Texts::newHeadingPrompt());
         }
         QCOMPARE(m_right->count(), 2);
         QTEST(m_right->item(1)->text(), "appended");

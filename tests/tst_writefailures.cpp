@@ -3,6 +3,7 @@
 #include "CoreFixtures.h"
 #include "app/FinishSequence.h"
 #include "app/ReadmeSettings.h"
+#include "core/Texts.h"
 #include "readme/ReadmeWriter.h"
 #include "templates/TemplateStore.h"
 
@@ -152,7 +153,7 @@ private Q_SLOTS:
 
         const WriteResult result = writeWith(writer, largeAnswers(disk.path()), disk.path());
         QCOMPARE(result.status, WriteResult::Status::Failed);
-        QVERIFY2(result.message.contains(u"ディスクの空きが足りません"_qs), qPrintable(result.message));
+        QVERIFY2(result.message.contains(Texts::diskFull()), qPrintable(result.message));
         QVERIFY2(result.message.contains(old), qPrintable(result.message));
         QCOMPARE(readAll(old), oldBytes);
         QCOMPARE(entriesOf(disk.path()), QStringList({u"filler"_qs, oldName(writer)}));
@@ -194,7 +195,7 @@ private Q_SLOTS:
         QVERIFY(disk.makeReadOnly());
         const WriteResult result = WriteReadmeFile(workedExample(disk.path()));
         QCOMPARE(result.status, WriteResult::Status::Failed);
-        QVERIFY2(result.message.contains(u"読み取り専用"_qs), qPrintable(result.message));
+        QVERIFY2(result.message.contains(Texts::readOnlyDrive()), qPrintable(result.message));
         QCOMPARE(readAll(old), QByteArray("old"));
         QCOMPARE(entriesOf(disk.path()), QStringList{u"ReadMe.txt"_qs});
     }
@@ -229,7 +230,7 @@ private Q_SLOTS:
             {.dropRoot = true});
         QVERIFY(out.has_value());
         QVERIFY2(out->startsWith(QByteArray::number(int(WriteResult::Status::Failed))), out->constData());
-        QVERIFY2(out->contains(u"書き込みが許可されていません"_qs.toUtf8()), out->constData());
+        QVERIFY2(out->contains(Texts::notPermitted().toUtf8()), out->constData());
         QCOMPARE(readAll(old), QByteArray("old"));
         QCOMPARE(entriesOf(folder), QStringList{u"ReadMe.txt"_qs});
     }
