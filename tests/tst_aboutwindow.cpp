@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "TopLevels.h"
+
 #include "app/FontSetup.h"
 #include "app/controls/PictureButton.h"
 #include "windows/AboutWindow.h"
@@ -15,7 +17,7 @@ class TestAboutWindow : public QObject
 
 private Q_SLOTS:
     void initTestCase() { FontSetup::registerSubstitutes(); }
-    void cleanup() { QCOMPARE(QApplication::topLevelWidgets(), QWidgetList()); }
+    void cleanup() { QCOMPARE(TopLevels::leftOver(), QWidgetList()); }
 
     void texts_data()
     {

@@ -7,7 +7,7 @@
 #include <QTest>
 
 using namespace ReadmeComposer;
-using CoreFixtures::workedExample;
+using CoreFixtures::sampleToolAnswers;
 
 namespace {
 
@@ -42,7 +42,7 @@ private Q_SLOTS:
                                  u"------------------------------------------------------------------------\r\n"
                                  u"【はじめに】\r\n\r\n\r\n\r\n"
                                  u"【注意事項】\r\n\r\n\r\n\r\n"_qs;
-        const QString text = ComposeReadme(workedExample());
+        const QString text = ComposeReadme(sampleToolAnswers());
         QCOMPARE(text, expected);
         QCOMPARE(text.size(), 380);
         QCOMPARE(text.count(u"\r\n"_qs), 20);

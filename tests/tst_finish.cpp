@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "CoreFixtures.h"
+
 #include "app/ChoiceLists.h"
 #include "app/FinishSequence.h"
 #include "app/ReadmeSettings.h"
@@ -13,14 +15,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using CoreFixtures::entriesOf;
 using FinishSequence::Outcome;
 
 namespace {
-
-QStringList entriesOf(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-}
 
 // Every file below `folder`, hidden ones included.
 QStringList filesBelow(const QString &folder)

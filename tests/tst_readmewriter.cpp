@@ -82,11 +82,11 @@ private Q_SLOTS:
     void workedExample_writes471Bytes()
     {
         QTemporaryDir dir;
-        const ReadmeSettings s = workedExample(dir.path());
+        const ReadmeSettings s = sampleToolAnswers(dir.path());
         const WriteResult result = WriteReadmeFile(s, PathStyle::Posix);
         QVERIFY2(result.written(), qPrintable(result.message));
         QCOMPARE(result.path, dir.filePath(u"ReadMe.txt"_qs));
-        const QByteArray bytes = readAll(result.path);
+        const QByteArray bytes = readFile(result.path);
         QCOMPARE(bytes.size(), 471);
         QVERIFY(bytes.startsWith(QByteArray(72, '-') + "\r\n\x81\x79   \x83\x5c"));
         QVERIFY(bytes.endsWith("\x81\x7a\r\n\r\n\r\n\r\n\r\n"));
@@ -97,7 +97,7 @@ private Q_SLOTS:
     void existingFile_isReplaced()
     {
         QTemporaryDir dir;
-        ReadmeSettings s = workedExample(dir.path() + u'/');
+        ReadmeSettings s = sampleToolAnswers(dir.path() + u'/');
         s.List2Right.clear();
         const QString path = dir.filePath(u"ReadMe.txt"_qs);
         QVERIFY(writeFile(path, QByteArray(5000, 'x')));
@@ -108,13 +108,13 @@ private Q_SLOTS:
 #ifndef Q_OS_WIN // Windows keeps no such bits: a file is read-only or not
         QCOMPARE(QFile::permissions(path) & ~(P::ReadUser | P::WriteUser | P::ExeUser), kept);
 #endif
-        QVERIFY(readAll(path).endsWith(QByteArray(72, '-') + "\r\n\r\n"));
-        QCOMPARE(readAll(path).size(), 471 - 2 * 20); // two heading blocks of 20 bytes fewer
+        QVERIFY(readFile(path).endsWith(QByteArray(72, '-') + "\r\n\r\n"));
+        QCOMPARE(readFile(path).size(), 471 - 2 * 20); // two heading blocks of 20 bytes fewer
     }
 
     void emptyFolder_isRefusedWithoutWriting()
     {
-        ReadmeSettings s = workedExample(QString());
+        ReadmeSettings s = sampleToolAnswers(QString());
         const WriteResult result = WriteReadmeFile(s, nativePathStyle());
         QCOMPARE(result.status, WriteResult::Status::Refused);
         QCOMPARE(result.message, Texts::emptyFolder());
@@ -163,14 +163,14 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString old = dir.filePath(u"ReadMe.txt"_qs);
         QVERIFY(writeFile(old, "old"));
-        ReadmeSettings s = workedExample(dir.path());
+        ReadmeSettings s = sampleToolAnswers(dir.path());
         s.cmbFile = fileName;
         s.txtTitle = title;
         const WriteResult result = WriteReadmeFile(s, nativePathStyle());
         QCOMPARE(result.status, WriteResult::Status::Refused);
         QVERIFY2(result.message.contains(cause), qPrintable(result.message));
-        QCOMPARE(readAll(old), QByteArray("old"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        QCOMPARE(readFile(old), QByteArray("old"));
+        QCOMPARE(entriesOf(dir.path()),
                  QStringList{u"ReadMe.txt"_qs});
     }
 
@@ -207,7 +207,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(bool, refused);
         for (const PathStyle style : {PathStyle::Windows, PathStyle::Posix}) {
-            ReadmeSettings s = workedExample(u"C:\\"_qs);
+            ReadmeSettings s = sampleToolAnswers(u"C:\\"_qs);
             QString problem;
             if (field == u"title") {
                 problem = TemplateStore::titleProblem(text, style);
@@ -235,7 +235,7 @@ private Q_SLOTS:
         QVERIFY(QDir(dir.path()).mkdir(u"taken.txt"_qs));
         const QString old = dir.filePath(u"ReadMe.txt"_qs);
         QVERIFY(writeFile(old, "old"));
-        ReadmeSettings s = workedExample(QDir(dir.path()).filePath(subfolder));
+        ReadmeSettings s = sampleToolAnswers(QDir(dir.path()).filePath(subfolder));
         s.cmbFile = fileName;
         s.txtTitle = title;
 
@@ -245,7 +245,7 @@ private Q_SLOTS:
         QVERIFY2(result.message.startsWith(
                      Texts::notSaved(QDir::toNativeSeparators(result.path), cause(folder))),
                  qPrintable(result.message));
-        QCOMPARE(readAll(old), QByteArray("old"));
+        QCOMPARE(readFile(old), QByteArray("old"));
         const QStringList left = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         QCOMPARE(left, QStringList({u"ReadMe.txt"_qs, u"taken.txt"_qs}));
     }

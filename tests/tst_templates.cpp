@@ -64,7 +64,7 @@ private Q_SLOTS:
         const WriteResult result = store.SaveTemplate(exampleAnswers());
         QVERIFY2(result.written(), qPrintable(result.message));
         QCOMPARE(result.path, dir.filePath(u".tmp"_qs));
-        QCOMPARE(readAll(result.path), cp932(ExampleFile));
+        QCOMPARE(readFile(result.path), cp932(ExampleFile));
     }
 
     void roundTrip_data()
@@ -227,7 +227,7 @@ private Q_SLOTS:
         QCOMPARE(result.status, WriteResult::Status::Refused);
         QVERIFY2(result.message.contains(cause), qPrintable(result.message));
         QVERIFY2(result.message.contains(Texts::untickHint()), qPrintable(result.message));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        QCOMPARE(entriesOf(dir.path()),
                  QStringList());
     }
 

@@ -24,12 +24,6 @@ namespace {
 
 enum class Writer { Readme, Template };
 
-// The folder's entries, hidden ones included: whatever a failed write left.
-QStringList entriesOf(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-}
-
 // A tmpfs of `kib` KiB on a fresh folder while it lives, or the reason it
 // could not be mounted (the test does not run as root, or may not mount).
 class SmallFileSystem
@@ -91,7 +85,7 @@ private:
 // The answers whose ReadMe and template are each about 14 KiB.
 ReadmeSettings largeAnswers(const QString &folder)
 {
-    ReadmeSettings s = workedExample(folder);
+    ReadmeSettings s = sampleToolAnswers(folder);
     s.txtName = QString(14 * 1024, u'x');
     return s;
 }
@@ -155,7 +149,7 @@ private Q_SLOTS:
         QCOMPARE(result.status, WriteResult::Status::Failed);
         QVERIFY2(result.message.contains(Texts::diskFull()), qPrintable(result.message));
         QVERIFY2(result.message.contains(old), qPrintable(result.message));
-        QCOMPARE(readAll(old), oldBytes);
+        QCOMPARE(readFile(old), oldBytes);
         QCOMPARE(entriesOf(disk.path()), QStringList({u"filler"_qs, oldName(writer)}));
     }
 
@@ -181,7 +175,7 @@ private Q_SLOTS:
         QVERIFY(out.has_value());
         QVERIFY2(out->startsWith(QByteArray::number(int(WriteResult::Status::Failed))), out->constData());
         QVERIFY2(out->contains(old.toUtf8()), out->constData());
-        QCOMPARE(readAll(old), oldBytes);
+        QCOMPARE(readFile(old), oldBytes);
         QCOMPARE(entriesOf(dir.path()), QStringList{oldName(writer)});
     }
 
@@ -193,10 +187,10 @@ private Q_SLOTS:
         const QString old = QDir(disk.path()).filePath(u"ReadMe.txt"_qs);
         QVERIFY(writeFile(old, "old"));
         QVERIFY(disk.makeReadOnly());
-        const WriteResult result = WriteReadmeFile(workedExample(disk.path()));
+        const WriteResult result = WriteReadmeFile(sampleToolAnswers(disk.path()));
         QCOMPARE(result.status, WriteResult::Status::Failed);
         QVERIFY2(result.message.contains(Texts::readOnlyDrive()), qPrintable(result.message));
-        QCOMPARE(readAll(old), QByteArray("old"));
+        QCOMPARE(readFile(old), QByteArray("old"));
         QCOMPARE(entriesOf(disk.path()), QStringList{u"ReadMe.txt"_qs});
     }
 
@@ -226,12 +220,12 @@ private Q_SLOTS:
         QVERIFY(QFile::setPermissions(old, folderWritable ? read : read | write));
 
         const std::optional<QByteArray> out = ChildProcess::run(
-            [&] { return encodeResult(WriteReadmeFile(workedExample(folder))); },
+            [&] { return encodeResult(WriteReadmeFile(sampleToolAnswers(folder))); },
             {.dropRoot = true});
         QVERIFY(out.has_value());
         QVERIFY2(out->startsWith(QByteArray::number(int(WriteResult::Status::Failed))), out->constData());
         QVERIFY2(out->contains(Texts::notPermitted().toUtf8()), out->constData());
-        QCOMPARE(readAll(old), QByteArray("old"));
+        QCOMPARE(readFile(old), QByteArray("old"));
         QCOMPARE(entriesOf(folder), QStringList{u"ReadMe.txt"_qs});
     }
 
