@@ -40,7 +40,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, label);
         QFETCH(QString, text);
-        AboutWindow window(u":/title.svg"_qs, u":/icon.svg"_qs);
+        AboutWindow window(u":/title.png"_qs, u":/icon.png"_qs);
         QCOMPARE(window.windowTitle(), u"バージョン情報"_qs);
         const auto *const shown = window.findChild<QLabel *>(label);
         QVERIFY(shown);

@@ -54,7 +54,7 @@ class TestFinish : public QObject
 
 private Q_SLOTS:
     // The texts whose exact characters are easy to get wrong.
-    void startup_valuesAndSuggestions()
+    void startupValuesAndSuggestions()
     {
         const ReadmeSettings s = ReadmeSettings::atStartup();
         QCOMPARE(s.list2Left.at(4), QString::fromUtf16(u"\uFF72\uFF9D\uFF7D\uFF84\uFF70\uFF99/"
@@ -269,7 +269,7 @@ private Q_SLOTS:
             QCOMPARE(store.LoadTemplate(s.txtTitle).settings.txtName, u"second"_qs);
     }
 
-    void templateFailure_afterTheReadMe_saysSo()
+    void templateFailureAfterTheReadMeSaysSo()
     {
         QTemporaryDir root;
         const TemplateStore store(root.filePath(u"no-such-store"_qs));

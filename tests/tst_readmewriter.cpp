@@ -67,19 +67,19 @@ private Q_SLOTS:
         QCOMPARE(readmeFilePath(s, PathStyle(style)), expected);
     }
 
-    void outputFolderPath_emptyTextIsTheSeparatorAlone()
+    void emptyFolderTextIsTheSeparatorAlone()
     {
         QCOMPARE(OutputFolderPath(QString(), PathStyle::Windows), u"\\"_qs);
         QCOMPARE(OutputFolderPath(QString(), PathStyle::Posix), u"/"_qs);
     }
 
-    void initialFolder_isPlatformRoot()
+    void initialFolderIsPlatformRoot()
     {
         QCOMPARE(initialFolder(PathStyle::Windows), u"C:\\"_qs);
         QCOMPARE(initialFolder(PathStyle::Posix), QDir::homePath() + u'/');
     }
 
-    void workedExample_writes471Bytes()
+    void sampleToolReadmeIs471Bytes()
     {
         QTemporaryDir dir;
         const ReadmeSettings s = sampleToolAnswers(dir.path());
@@ -94,7 +94,7 @@ private Q_SLOTS:
     }
 
     // Its permissions stay as they were.
-    void existingFile_isReplaced()
+    void existingFileIsReplaced()
     {
         QTemporaryDir dir;
         ReadmeSettings s = sampleToolAnswers(dir.path() + u'/');
@@ -112,7 +112,7 @@ private Q_SLOTS:
         QCOMPARE(readFile(path).size(), 471 - 2 * 20); // two heading blocks of 20 bytes fewer
     }
 
-    void emptyFolder_isRefusedWithoutWriting()
+    void emptyFolderIsRefusedWithoutWriting()
     {
         ReadmeSettings s = sampleToolAnswers(QString());
         const WriteResult result = WriteReadmeFile(s, nativePathStyle());
@@ -120,7 +120,7 @@ private Q_SLOTS:
         QCOMPARE(result.message, Texts::emptyFolder());
     }
 
-    void failures_nameTheFileAndKeepTheOldOne_data()
+    void failuresNameTheFileAndKeepTheOldOne_data()
     {
         QTest::addColumn<QString>("subfolder");
         QTest::addColumn<QString>("fileName");
@@ -138,7 +138,7 @@ private Q_SLOTS:
             << Cause([](const QString &) { return Texts::folderOfSameName(); });
     }
 
-    void refusals_writeNothing_data()
+    void refusalsWriteNothing_data()
     {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("title");
@@ -155,7 +155,7 @@ private Q_SLOTS:
     }
 
     // Refused before anything is written, with the old file untouched.
-    void refusals_writeNothing()
+    void refusalsWriteNothing()
     {
         QFETCH(QString, fileName);
         QFETCH(QString, title);
@@ -224,7 +224,7 @@ private Q_SLOTS:
         }
     }
 
-    void failures_nameTheFileAndKeepTheOldOne()
+    void failuresNameTheFileAndKeepTheOldOne()
     {
         QFETCH(QString, subfolder);
         QFETCH(QString, fileName);

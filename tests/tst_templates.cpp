@@ -57,7 +57,7 @@ class TestTemplates : public QObject
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void exampleFile_isWrittenToTheByte()
+    void exampleFileIsWrittenToTheByte()
     {
         QTemporaryDir dir;
         const TemplateStore store(dir.path(), PathStyle::Windows);
@@ -141,7 +141,7 @@ private Q_SLOTS:
         QCOMPARE(r.settings.List2Right, right);
     }
 
-    void damagedFiles_areReportedWithTheFileName_data()
+    void damagedFilesAreReportedWithTheFileName_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("cause");
@@ -163,7 +163,7 @@ private Q_SLOTS:
             << QByteArray(example).replace("\r\n", "\r") << Texts::onlyCr();
     }
 
-    void damagedFiles_areReportedWithTheFileName()
+    void damagedFilesAreReportedWithTheFileName()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, cause);
@@ -177,7 +177,7 @@ private Q_SLOTS:
                  qPrintable(r.error));
     }
 
-    void savingProblems_writeNothing_data()
+    void savingProblemsWriteNothing_data()
     {
         QTest::addColumn<int>("style");
         QTest::addColumn<QString>("title");
@@ -212,7 +212,7 @@ private Q_SLOTS:
         QTest::newRow("lone CR in a heading") << posix << u"ok"_qs << u"a\rb"_qs << lineBreak;
     }
 
-    void savingProblems_writeNothing()
+    void savingProblemsWriteNothing()
     {
         QFETCH(int, style);
         QFETCH(QString, title);
@@ -256,7 +256,7 @@ private Q_SLOTS:
         QCOMPARE(store.ListTemplates(), QStringList{title});
     }
 
-    void listing_showsOnlyTemplateFilesInNameOrder()
+    void listingShowsOnlyTemplateFilesInNameOrder()
     {
         QTemporaryDir dir;
         const TemplateStore store(dir.path(), PathStyle::Posix);
@@ -324,7 +324,7 @@ private Q_SLOTS:
     }
 
     // A template the store could not read again is not saved either.
-    void tooLargeToRead_isNotSaved()
+    void tooLargeToReadIsNotSaved()
     {
         QTemporaryDir dir;
         const TemplateStore store(dir.path(), PathStyle::Posix);
@@ -336,7 +336,7 @@ private Q_SLOTS:
         QVERIFY(QDir(dir.path()).isEmpty());
     }
 
-    void emptyStore_listsNothing()
+    void emptyStoreListsNothing()
     {
         QTemporaryDir dir;
         QCOMPARE(TemplateStore(dir.path()).ListTemplates(), QStringList());
