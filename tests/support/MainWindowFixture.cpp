@@ -5,6 +5,7 @@
 
 #include "app/FontSetup.h"
 
+#include <QApplication>
 #include <QStandardPaths>
 #include <QTest>
 

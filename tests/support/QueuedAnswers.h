@@ -9,7 +9,7 @@
 class QueuedAnswers
 {
 public:
-    explicit QueuedAnswers(const QList<Prompts::Answer> &answers = {{}});
+    explicit QueuedAnswers(const QList<Prompts::Answer> &answers = {Prompts::Answer()});
     ~QueuedAnswers();
     QueuedAnswers(const QueuedAnswers &) = delete;
     QueuedAnswers &operator=(const QueuedAnswers &) = delete;

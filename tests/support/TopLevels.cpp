@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace TopLevels {
 
 QWidgetList named(const QString &name)
