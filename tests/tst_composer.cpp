@@ -7,7 +7,7 @@
 #include <QTest>
 
 using namespace ReadmeComposer;
-using CoreFixtures::workedExample;
+using CoreFixtures::sampleToolAnswers;
 
 namespace {
 
@@ -26,7 +26,7 @@ class TestComposer : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void workedExample_isExactToTheCharacter()
+    void sampleToolReadmeIsExactToTheCharacter()
     {
         const QString expected = u"------------------------------------------------------------------------\r\n"
                                  u"【   ソフト名   】SampleTool\r\n"
@@ -42,7 +42,7 @@ private Q_SLOTS:
                                  u"------------------------------------------------------------------------\r\n"
                                  u"【はじめに】\r\n\r\n\r\n\r\n"
                                  u"【注意事項】\r\n\r\n\r\n\r\n"_qs;
-        const QString text = ComposeReadme(workedExample());
+        const QString text = ComposeReadme(sampleToolAnswers());
         QCOMPARE(text, expected);
         QCOMPARE(text.size(), 380);
         QCOMPARE(text.count(u"\r\n"_qs), 20);
@@ -111,7 +111,7 @@ private Q_SLOTS:
         QVERIFY2(text.endsWith(expectedTail), qPrintable(text.right(60)));
     }
 
-    void values_areVerbatim()
+    void valuesAreVerbatim()
     {
         ReadmeSettings s = emptyAnswers();
         s.txtName = u"  spaced  "_qs;
@@ -124,7 +124,7 @@ private Q_SLOTS:
         QCOMPARE(lines.at(13), u"【 見出し 】"_qs);
     }
 
-    void manyHeadings_haveNoSixteenBitLimit()
+    void manyHeadingsHaveNoSixteenBitLimit()
     {
         ReadmeSettings s = emptyAnswers();
         for (int i = 0; i < 40000; ++i)
