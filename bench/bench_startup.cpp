@@ -7,12 +7,17 @@
 // else slows all three alike; the medians and their ratios are printed, and
 // the peak memory (maximum resident set, as /usr/bin/time -f %M counts it)
 // of each, read once the program has stood idle for a while after drawing.
+// On a busy machine the times wait for the processor as much as they work;
+// the processor time a program has had by the moment it is drawn (all its
+// threads, from /proc/PID/task/*/schedstat) is printed too, as it depends
+// far less on what else runs.
 //
 // Usage: bench_startup [RUNS] (default 11). It needs DISPLAY to name an X
 // server on which nothing else maps windows, such as one of xvfb-run.
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
+#include <dirent.h>
 #include <poll.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -40,6 +45,7 @@ struct Program
     std::vector<const char *> argv;
     std::vector<double> mappedMs;
     std::vector<double> drawnMs;
+    std::vector<double> cpuMs;
     long peakKiB = 0;
 };
 
@@ -47,6 +53,7 @@ struct Run
 {
     double mappedMs = -1;
     double drawnMs = -1;
+    double cpuMs = -1;
     long peakKiB = -1;
 };
 
@@ -61,10 +68,32 @@ double millisecondsSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
+// The processor time of every thread of `pid` so far.
+double processorMilliseconds(pid_t pid)
+{
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR *const folder = opendir(tasks.c_str());
+    if (!folder)
+        return -1;
+    double ns = 0;
+    while (const dirent *task = readdir(folder)) {
+        if (task->d_name[0] == '.')
+            continue;
+        if (FILE *stat = std::fopen((tasks + '/' + task->d_name + "/schedstat").c_str(), "r")) {
+            unsigned long long onCpu = 0;
+            if (std::fscanf(stat, "%llu", &onCpu) == 1)
+                ns += double(onCpu);
+            std::fclose(stat);
+        }
+    }
+    closedir(folder);
+    return ns / 1e6;
+}
+
 // Follows the top-level windows of the run from their creation: every one
 // gets a damage object, so that the first drawing into the one mapped is
 // seen however soon it follows the mapping.
-void waitForFirstFrame(const Display &display, Clock::time_point start, Run &run)
+void waitForFirstFrame(const Display &display, pid_t pid, Clock::time_point start, Run &run)
 {
     xcb_connection_t *const x = display.x;
     xcb_window_t mapped = XCB_NONE;
@@ -86,6 +115,7 @@ void waitForFirstFrame(const Display &display, Clock::time_point start, Run &run
                        && reinterpret_cast<xcb_damage_notify_event_t *>(event)->drawable
                               == mapped) {
                 run.drawnMs = millisecondsSince(start);
+                run.cpuMs = processorMilliseconds(pid);
             }
             std::free(event);
         }
@@ -107,7 +137,7 @@ Run runOnce(const Display &display, const Program &program)
     Run run;
     if (pid < 0)
         return run;
-    waitForFirstFrame(display, start, run);
+    waitForFirstFrame(display, pid, start, run);
     if (run.drawnMs >= 0)
         usleep(IdleAfterDrawnMs * 1000);
     kill(pid, SIGTERM);
@@ -179,9 +209,9 @@ int main(int argc, char *argv[])
         return 2;
     }
     std::array<Program, 3> programs = {{
-        {"bare QWidget", {TESSEL_STARTUP_WINDOW, "bare", nullptr}, {}, {}},
-        {"QWidget with a Japanese QLabel", {TESSEL_STARTUP_WINDOW, "label", nullptr}, {}, {}},
-        {"neattessel", {TESSEL_EXECUTABLE, nullptr}, {}, {}},
+        {"bare QWidget", {TESSEL_STARTUP_WINDOW, "bare", nullptr}, {}, {}, {}},
+        {"QWidget with a Japanese QLabel", {TESSEL_STARTUP_WINDOW, "label", nullptr}, {}, {}, {}},
+        {"neattessel", {TESSEL_EXECUTABLE, nullptr}, {}, {}, {}},
     }};
     // One run each that is not counted: the first pays for reading the
     // libraries and fonts from disk.
@@ -198,6 +228,7 @@ int main(int argc, char *argv[])
             if (i >= 0) {
                 program.mappedMs.push_back(run.mappedMs);
                 program.drawnMs.push_back(run.drawnMs);
+                program.cpuMs.push_back(run.cpuMs);
                 program.peakKiB = std::max(program.peakKiB, run.peakKiB);
             }
         }
@@ -205,6 +236,7 @@ int main(int argc, char *argv[])
     std::printf("Medians of %d alternating runs each (least to most)\n", runs);
     printMedians("mapped", programs, &Program::mappedMs);
     printMedians("drawn", programs, &Program::drawnMs);
+    printMedians("drawn, processor time", programs, &Program::cpuMs);
     std::printf("peak memory (maximum resident set, the largest of the runs):\n");
     for (const Program &program : programs)
         std::printf("  %-32s %6.1f MiB\n", program.name, double(program.peakKiB) / 1024);
