@@ -52,10 +52,6 @@ MainWindow::MainWindow(const TemplateStore &store, QWidget *parent)
 {
     setObjectName(u"frmMain"_qs);
     setWindowTitle(u"NeatTessel（狂ってないでRead Me 作れ！このボケナス！）"_qs);
-    QIcon icon;
-    for (qreal ratio : {1.0, 2.0, 3.0})
-        icon.addFile(PictureButton::variant(QString::fromUtf16(IconPicture), ratio));
-    setWindowIcon(icon);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
@@ -85,8 +81,11 @@ void MainWindow::showEvent(QShowEvent *event)
 }
 
 // The window's first expose paints its first frame and puts it on screen;
-// pages 1 to 4 are built right after, within the same event, so that
-// nothing the user or a program does next finds them missing.
+// pages 1 to 4 and the window icon follow right after, within the same
+// event, so that nothing the user or a program does next finds them missing.
+// (Reading the icon's three sizes would hold up the window's mapping.) A
+// window that starts minimised gets them when first restored, or its pages
+// on Next.
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != windowHandle() || event->type() != QEvent::Expose)
@@ -94,6 +93,10 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     watched->removeEventFilter(this);
     watched->event(event);
     buildPages();
+    QIcon icon;
+    for (qreal ratio : {1.0, 2.0, 3.0})
+        icon.addFile(PictureButton::variant(QString::fromUtf16(IconPicture), ratio));
+    setWindowIcon(icon);
     return true;
 }
 
