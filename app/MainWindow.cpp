@@ -94,8 +94,10 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     watched->event(event);
     buildPages();
     QIcon icon;
-    for (qreal ratio : {1.0, 2.0, 3.0})
-        icon.addFile(PictureButton::variant(QString::fromUtf16(IconPicture), ratio));
+    for (qreal ratio : {1.0, 2.0, 3.0}) {
+        const QString path = PictureButton::variant(QString::fromUtf16(IconPicture), ratio);
+        icon.addPixmap(PictureButton::load(path));
+    }
     setWindowIcon(icon);
     return true;
 }

@@ -12,8 +12,10 @@
 // threads, from /proc/PID/task/*/schedstat) is printed too, as it depends
 // far less on what else runs.
 //
-// Usage: bench_startup [RUNS] (default 11). It needs DISPLAY to name an X
-// server on which nothing else maps windows, such as one of xvfb-run.
+// Usage: bench_startup [RUNS [PROGRAM]]: RUNS defaults to 11, PROGRAM to
+// the neattessel built beside it (another build's, to compare two). It needs
+// DISPLAY to name an X server on which nothing else maps windows, such as
+// one of xvfb-run.
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
@@ -211,7 +213,7 @@ int main(int argc, char *argv[])
     std::array<Program, 3> programs = {{
         {"bare QWidget", {TESSEL_STARTUP_WINDOW, "bare", nullptr}, {}, {}, {}},
         {"QWidget with a Japanese QLabel", {TESSEL_STARTUP_WINDOW, "label", nullptr}, {}, {}, {}},
-        {"neattessel", {TESSEL_EXECUTABLE, nullptr}, {}, {}, {}},
+        {"neattessel", {argc > 2 ? argv[2] : TESSEL_EXECUTABLE, nullptr}, {}, {}, {}},
     }};
     // One run each that is not counted: the first pays for reading the
     // libraries and fonts from disk.
