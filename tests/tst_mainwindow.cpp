@@ -181,6 +181,28 @@ private Q_SLOTS:
         QCOMPARE(m_window->settings(), expected);
     }
 
+    // Before the window is first on screen the pages behind page 0 are not
+    // built yet: a template loaded then reaches their controls once they
+    // are, and the check boxes keep their own values.
+    void templateLoadedBeforeTheWindowIsShown()
+    {
+        MainWindow window(m_temp->templateStore());
+        ReadmeSettings loaded = ReadmeSettings::atStartup();
+        loaded.txtTitle = u"Title"_qs;
+        loaded.cmbLine = u"_/_/"_qs;
+        loaded.List2Right = {u"謝辞"_qs};
+        loaded.chkTemp = CheckValue::Unticked;
+        loaded.chkEdit = CheckValue::Ticked;
+        window.applyTemplate(loaded);
+        ReadmeSettings expected = loaded;
+        expected.chkTemp = CheckValue::Ticked;
+        expected.chkEdit = CheckValue::Grayed;
+        QCOMPARE(window.settings(), expected);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.settings(), expected);
+    }
+
     // Next has the focus at start; Enter and Space press the buttons; Tab
     // runs through the page's inputs and its label-button in their order on
     // the page, then the pictures.
