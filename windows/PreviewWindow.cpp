@@ -79,9 +79,12 @@ bool PreviewWindow::eventFilter(QObject *watched, QEvent *event)
 
 // The text box follows the window: height = outer height - 425 twips,
 // width = outer width - 125 twips, never below zero; its place stays 0, 0.
+// The margins hold a thin frame; a thicker one, once the window manager has
+// framed the window, leaves less inside, and the box keeps within it so that
+// its scroll bars stay in sight.
 void PreviewWindow::applyResizeRule()
 {
     const QRect outer = frameGeometry();
-    m_txtPreview->resize(innerPixels(outer.width(), WidthMargin),
-                         innerPixels(outer.height(), HeightMargin));
+    m_txtPreview->resize(std::min(innerPixels(outer.width(), WidthMargin), width()),
+                         std::min(innerPixels(outer.height(), HeightMargin), height()));
 }
