@@ -2,7 +2,7 @@
 #pragma once
 
 // What the GUI tests do as a user: type any text (QTest::keyClicks sends
-// Latin-1 only), click an entry of a list, and answer the program's modal
+// Latin-1 only), turn the wheel, click an entry of a list, and answer the program's modal
 // boxes (Prompts) from a timer while they block.
 
 #include <QApplication>
@@ -12,8 +12,10 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace UserInput {
 
@@ -23,6 +25,23 @@ inline void typeText(QWidget *widget, const QString &text)
     for (const char32_t codePoint : text.toUcs4())
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown,
                             QString::fromUcs4(&codePoint, 1), Qt::NoModifier);
+}
+
+// Notches of the mouse wheel, away from the user, over the middle of
+// `widget`. Each goes to the widget under the pointer as the
+// platform's does: marked spontaneous, so that Qt also gives the focus to a
+// widget that takes it from the wheel and passes an ignored one on.
+inline void turnWheel(QWidget *widget, int notches)
+{
+    const QPoint middle = widget->rect().center();
+    QWidget *const under = widget->childAt(middle) ? widget->childAt(middle) : widget;
+    const QPointF local = under->mapFrom(widget, middle);
+    for (int i = 0; i < notches; ++i) {
+        QWheelEvent event(local, under->mapToGlobal(local), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        qApp->notify(under, &event);
+    }
 }
 
 inline void clickRow(QListWidget *list, int row)

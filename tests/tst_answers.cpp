@@ -13,11 +13,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QSignalSpy>
-#include <QSpontaneKeyEvent>
 #include <qpa/qwindowsysteminterface.h>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QWheelEvent>
 
 #include <memory>
 
@@ -74,23 +72,6 @@ void holdKey(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString &text)
     clock += 40;
     send(QEvent::KeyRelease, false);
     clock += 1000;
-}
-
-// Notches of the mouse wheel, away from the user, over the middle of
-// `widget`. Each goes to the widget under the pointer as the
-// platform's does: marked spontaneous, so that Qt also gives the focus to a
-// widget that takes it from the wheel and passes an ignored one on.
-void turnWheel(QWidget *widget, int notches)
-{
-    const QPoint middle = widget->rect().center();
-    QWidget *const under = widget->childAt(middle) ? widget->childAt(middle) : widget;
-    const QPointF local = under->mapFrom(widget, middle);
-    for (int i = 0; i < notches; ++i) {
-        QWheelEvent event(local, under->mapToGlobal(local), QPoint(), QPoint(0, -120),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QSpontaneKeyEvent::setSpontaneous(&event);
-        qApp->notify(under, &event);
-    }
 }
 
 } // namespace
@@ -216,7 +197,7 @@ private Q_SLOTS:
         QTest::mouseClick(other == combo ? combo->lineEdit() : other, Qt::LeftButton);
         const ReadmeSettings before = m_window->settings();
 
-        turnWheel(combo, notches);
+        UserInput::turnWheel(combo, notches);
         QCOMPARE(combo->currentText(), value == u"typed"_qs ? typed : value);
         if (other != combo) {
             QCOMPARE(m_window->settings(), before);

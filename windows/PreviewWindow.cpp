@@ -77,14 +77,14 @@ bool PreviewWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-// The text box follows the window: height = outer height - 425 twips,
-// width = outer width - 125 twips, never below zero; its place stays 0, 0.
-// The margins hold a thin frame; a thicker one, once the window manager has
-// framed the window, leaves less inside, and the box keeps within it so that
-// its scroll bars stay in sight.
+QSize PreviewWindow::textBoxSize(QSize outer, QSize inside)
+{
+    return {std::min(innerPixels(outer.width(), WidthMargin), inside.width()),
+            std::min(innerPixels(outer.height(), HeightMargin), inside.height())};
+}
+
+// Its place stays 0, 0.
 void PreviewWindow::applyResizeRule()
 {
-    const QRect outer = frameGeometry();
-    m_txtPreview->resize(std::min(innerPixels(outer.width(), WidthMargin), width()),
-                         std::min(innerPixels(outer.height(), HeightMargin), height()));
+    m_txtPreview->resize(textBoxSize(frameGeometry().size(), size()));
 }
