@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "HeldKey.h"
 #include "TemporaryHome.h"
 #include "UserInput.h"
 
@@ -13,7 +14,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QSignalSpy>
-#include <qpa/qwindowsysteminterface.h>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -46,32 +46,6 @@ const QList<Field> &fields()
 QString longText(QChar fill)
 {
     return QString(40'000, fill) + u"end"_qs;
-}
-
-// A key held down for about a second, as an X server and Qt's xcb plugin
-// deliver it to the focus window on a busy machine, through the platform's
-// own entry point: a press; a repeat every 40 ms as a release and a press
-// at the same moment, of which the plugin marks only two in three as
-// auto-repeated; then the release. Each hold starts later than the last one
-// ended, as the server's clock runs on.
-void holdKey(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString &text)
-{
-    static ulong clock = 1000;
-    const auto send = [&](QEvent::Type type, bool marked) {
-        QWindowSystemInterface::handleExtendedKeyEvent(QGuiApplication::focusWindow(), clock,
-                                                       type, key, modifiers, 0, 0, 0, text,
-                                                       marked);
-        QWindowSystemInterface::flushWindowSystemEvents();
-    };
-    send(QEvent::KeyPress, false);
-    for (int i = 1; i <= 24; ++i) {
-        clock += 40;
-        send(QEvent::KeyRelease, i % 3 != 0);
-        send(QEvent::KeyPress, i % 3 != 0);
-    }
-    clock += 40;
-    send(QEvent::KeyRelease, false);
-    clock += 1000;
 }
 
 } // namespace
@@ -276,7 +250,7 @@ private Q_SLOTS:
         const Qt::KeyboardModifiers modifiers =
             key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
         for (int i = 0; i < holds; ++i)
-            holdKey(Qt::Key(key), modifiers, key == Qt::Key_Space ? u" "_qs : u"\r"_qs);
+            HeldKey::hold(Qt::Key(key), modifiers, key == Qt::Key_Space ? u" "_qs : u"\r"_qs);
         QCOMPARE(clicks.size(), holds);
         QCOMPARE(m_window->wizardPage(), pageAfter);
     }
