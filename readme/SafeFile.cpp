@@ -81,7 +81,8 @@ QString moveIntoPlace(const QFileInfo &temp, const QFileInfo &target)
 // loss can bring back the old file, or leave none.
 QString syncFolder(const QString &folder)
 {
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return systemMessage(errno);
     const int error = ::fsync(fd) == 0 ? 0 : errno;

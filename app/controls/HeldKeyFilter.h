@@ -3,7 +3,6 @@
 
 #include <QObject>
 
-class QKeyEvent;
 class QWidget;
 
 // Lets Space, Enter or Return held down act once on a widget: it takes the
