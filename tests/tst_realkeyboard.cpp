@@ -111,8 +111,10 @@ private:
 
 // Return held down on Next on a real X server, pressed through XTest while
 // the machine is busy, as a user's keyboard does it: the X server repeats the
-// key, and Qt's xcb plugin passes many repeats on unmarked. The wizard goes
-// on one page and writes nothing.
+// key, and Qt's xcb plugin passes some repeats on unmarked. Each time the key
+// is held the wizard goes on one page, and nothing is written. Three times,
+// since an unmarked repeat comes only now and then: in one hold of 2 s about
+// two runs in three have one.
 class TestRealKeyboard : public QObject
 {
     Q_OBJECT
@@ -139,14 +141,14 @@ private Q_SLOTS:
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QCOMPARE(QApplication::focusWidget(), window.findChild<QWidget *>(u"imgNext"_qs));
-        {
-            const BusyCores busy;
+        const BusyCores busy;
+        for (int page = 1; page <= 3; ++page) {
             QVERIFY(xdotool(u"keydown"_qs));
             QTest::qWait(2000);
             QVERIFY(xdotool(u"keyup"_qs));
             QTest::qWait(500);
+            QCOMPARE(window.wizardPage(), page);
         }
-        QCOMPARE(window.wizardPage(), 1);
         QVERIFY(QDir(temp.home.path()).isEmpty());
         QVERIFY(QDir(temp.store.path()).isEmpty());
     }
