@@ -2,6 +2,7 @@
 #include "app/Prompts.h"
 
 #include "app/controls/Controls.h"
+#include "app/controls/HeldKeyFilter.h"
 
 #include <QInputDialog>
 #include <QLineEdit>
@@ -27,6 +28,16 @@ std::optional<Answer> takeAnswer(const QString &title, const QString &text)
     return queued.takeFirst();
 }
 
+// A key held down on the button that opened the box goes on to the box, and
+// would answer it, or type into it, before the user has read it.
+void takeHeldKeys(QDialog &box)
+{
+    for (QWidget *const child : box.findChildren<QWidget *>()) {
+        if (child->focusPolicy() != Qt::NoFocus)
+            HeldKeyFilter::install(child);
+    }
+}
+
 } // namespace
 
 // Qt captions its buttons in English unless a translation is loaded, and
@@ -40,6 +51,7 @@ void showMessage(QWidget *parent, const QString &text)
     box.setObjectName(u"messageBox"_qs);
     box.setFont(Controls::uiFont(9));
     box.button(QMessageBox::Ok)->setText(u"OK"_qs);
+    takeHeldKeys(box);
     box.exec();
 }
 
@@ -57,6 +69,7 @@ QString askText(QWidget *parent, const QString &prompt, const QString &title)
     box.setTextValue(QString());
     box.setInputMode(QInputDialog::TextInput);
     Controls::allowAnyLength(box.findChild<QLineEdit *>());
+    takeHeldKeys(box);
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
 }
 

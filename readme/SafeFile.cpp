@@ -15,7 +15,9 @@
 
 #ifdef Q_OS_WIN
 #include <io.h>
+#include <windows.h>
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -44,6 +46,52 @@ bool syncToDisk(QFile &file)
     return ::fsync(file.handle()) == 0;
 #endif
 }
+
+QString systemMessage(int error)
+{
+    return QString::fromStdString(std::generic_category().message(error));
+}
+
+#ifdef Q_OS_WIN
+// Write-through returns once the move is on the disk, so the folder needs
+// no sync of its own.
+QString moveIntoPlace(const QFileInfo &temp, const QFileInfo &target)
+{
+    const QString from = QDir::toNativeSeparators(temp.absoluteFilePath());
+    const QString to = QDir::toNativeSeparators(target.absoluteFilePath());
+    if (MoveFileExW(reinterpret_cast<const wchar_t *>(from.utf16()),
+                    reinterpret_cast<const wchar_t *>(to.utf16()),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return {};
+    return QString::fromStdString(std::system_category().message(int(GetLastError())));
+}
+
+QString syncFolder(const QString &)
+{
+    return {};
+}
+#else
+QString moveIntoPlace(const QFileInfo &temp, const QFileInfo &target)
+{
+    std::error_code error;
+    std::filesystem::rename(temp.filesystemAbsoluteFilePath(),
+                            target.filesystemAbsoluteFilePath(), error);
+    return error ? QString::fromStdString(error.message()) : QString();
+}
+
+// The new name is on the disk only once its folder is: until then a power
+// loss can bring back the old file, or leave none.
+QString syncFolder(const QString &folder)
+{
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return systemMessage(errno);
+    const int error = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return error == 0 ? QString() : systemMessage(error);
+}
+#endif
 
 // What went wrong, judged from the file system as it is now, since the
 // error codes that reach us through QFile say little more than "failed".
@@ -76,6 +124,17 @@ WriteResult failure(const QString &path, const QFileInfo &target, qsizetype size
     return WriteResult::failure(path, message);
 }
 
+// The file already has its new content, but its folder did not reach the
+// disk: the message says both.
+WriteResult notSynced(const QString &path, const QString &systemReason)
+{
+    return WriteResult::failure(
+        path, u"「%1」は新しい内容に置き換わりましたが、ディスクへの書き込みを確かめられませんでした。\n"
+              u"このまま電源が切れると、古い内容に戻るか、ファイルがなくなるおそれがあります。"
+              u"もう一度保存してください。（%2）"_qs
+                  .arg(displayPath(path), systemReason));
+}
+
 // Writes, keeps the old file's permissions, syncs; the system's reason when
 // a step failed, empty when all went well.
 QString fill(QFile &temp, const QFileInfo &target, QByteArrayView bytes)
@@ -89,7 +148,7 @@ QString fill(QFile &temp, const QFileInfo &target, QByteArrayView bytes)
     if (target.exists() && !temp.setPermissions(target.permissions() & ~userBits))
         return temp.errorString();
     if (!syncToDisk(temp))
-        return QString::fromStdString(std::generic_category().message(errno));
+        return systemMessage(errno);
     return {};
 }
 
@@ -125,13 +184,11 @@ WriteResult writeAtomically(const QString &path, QByteArrayView bytes)
 
     QString reason = fill(temp, target, bytes);
     temp.close();
+    if (reason.isEmpty())
+        reason = moveIntoPlace(QFileInfo(temp), target);
     if (reason.isEmpty()) {
-        std::error_code error;
-        std::filesystem::rename(QFileInfo(temp).filesystemAbsoluteFilePath(),
-                                target.filesystemAbsoluteFilePath(), error);
-        if (!error)
-            return WriteResult::success(path);
-        reason = QString::fromStdString(error.message());
+        const QString unsynced = syncFolder(target.absolutePath());
+        return unsynced.isEmpty() ? WriteResult::success(path) : notSynced(path, unsynced);
     }
     const WriteResult result = failure(path, target, bytes.size(), reason);
     temp.remove();

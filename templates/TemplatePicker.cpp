@@ -3,13 +3,13 @@
 
 #include "app/Prompts.h"
 #include "app/controls/Controls.h"
+#include "app/controls/HeldKeyFilter.h"
 #include "app/controls/PictureButton.h"
 #include "app/controls/Twips.h"
 #include "windows/SecondaryWindow.h"
 
-#include <QKeySequence>
+#include <QKeyEvent>
 #include <QListWidget>
-#include <QShortcut>
 
 TemplatePicker::TemplatePicker(const TemplateStore &store, const QString &titlePicture)
     : m_store(store),
@@ -32,13 +32,8 @@ TemplatePicker::TemplatePicker(const TemplateStore &store, const QString &titleP
 
     connect(m_imgOK, &PictureButton::clicked, this, &TemplatePicker::loadSelected);
     connect(m_listTemplate, &QListWidget::itemDoubleClicked, this, &TemplatePicker::loadSelected);
-    // Enter is caught here rather than through the list's activated(), which
-    // some styles also emit on a single click.
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto *enter = new QShortcut(QKeySequence(key), m_listTemplate);
-        enter->setContext(Qt::WidgetShortcut);
-        connect(enter, &QShortcut::activated, this, &TemplatePicker::loadSelected);
-    }
+    m_listTemplate->installEventFilter(this);
+    HeldKeyFilter::install(m_listTemplate);
     connect(m_imgCancel, &PictureButton::clicked, this, &QWidget::close);
     SecondaryWindow::closeOnEscape(this);
 
@@ -53,6 +48,20 @@ void TemplatePicker::fillList()
         if (name.isEmpty())
             item->setData(Qt::AccessibleTextRole, u"（タイトルなし）"_qs);
     }
+}
+
+// Enter in the list loads the template. It is caught here rather than
+// through the list's activated(), which some styles also emit on a single
+// click.
+bool TemplatePicker::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_listTemplate || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    loadSelected();
+    return true;
 }
 
 void TemplatePicker::loadSelected()

@@ -26,6 +26,9 @@ Q_SIGNALS:
     // stored and must be left as they are.
     void templateLoaded(const ReadmeSettings &settings);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void fillList();
     // Reads the selected template; with no entry selected it does nothing.

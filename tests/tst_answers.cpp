@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "HeldKey.h"
 #include "MainWindowFixture.h"
 #include "UserInput.h"
 
@@ -16,10 +17,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
-#include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QTimer>
-#include <QWheelEvent>
 
 namespace {
 
@@ -48,43 +47,6 @@ const QList<Field> &fields()
 QString longText(QChar fill)
 {
     return QString(40'000, fill) + u"end"_qs;
-}
-
-// A key held down, as the platform sends it to the focus: a press, then
-// `repeats` pairs of release and press marked as auto-repeated, then the
-// release. Marked spontaneous and handed to notify() as QTest does, since
-// sendEvent() would clear the mark.
-void holdKey(Qt::Key key, Qt::KeyboardModifiers modifiers, const QString &text, int repeats)
-{
-    const auto send = [&](QEvent::Type type, bool autoRepeat) {
-        QKeyEvent event(type, key, modifiers, text, autoRepeat);
-        QSpontaneKeyEvent::setSpontaneous(&event);
-        if (QWidget *const focus = QApplication::focusWidget())
-            qApp->notify(focus, &event);
-    };
-    send(QEvent::KeyPress, false);
-    for (int i = 0; i < repeats; ++i) {
-        send(QEvent::KeyRelease, true);
-        send(QEvent::KeyPress, true);
-    }
-    send(QEvent::KeyRelease, false);
-}
-
-// Notches of the mouse wheel, away from the user, over the middle of
-// `widget`. Each goes to the widget under the pointer as the
-// platform's does: marked spontaneous, so that Qt also gives the focus to a
-// widget that takes it from the wheel and passes an ignored one on.
-void turnWheel(QWidget *widget, int notches)
-{
-    const QPoint middle = widget->rect().center();
-    QWidget *const under = widget->childAt(middle) ? widget->childAt(middle) : widget;
-    const QPointF local = under->mapFrom(widget, middle);
-    for (int i = 0; i < notches; ++i) {
-        QWheelEvent event(local, under->mapToGlobal(local), QPoint(), QPoint(0, -120),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QSpontaneKeyEvent::setSpontaneous(&event);
-        qApp->notify(under, &event);
-    }
 }
 
 } // namespace
@@ -200,7 +162,7 @@ private Q_SLOTS:
         QTest::mouseClick(other == combo ? combo->lineEdit() : other, Qt::LeftButton);
         const ReadmeSettings before = m_window->settings();
 
-        turnWheel(combo, notches);
+        UserInput::turnWheel(combo, notches);
         QCOMPARE(combo->currentText(), value == u"typed"_qs ? typed : value);
         if (other != combo) {
             QCOMPARE(m_window->settings(), before);
@@ -251,20 +213,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("button");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("pageAfter");
-        QTest::newRow("Enter on Next") << 0 << u"imgNext"_qs << int(Qt::Key_Return) << 1;
-        QTest::newRow("Space on Next") << 0 << u"imgNext"_qs << int(Qt::Key_Space) << 1;
-        QTest::newRow("keypad Enter on Back") << 4 << u"imgBack"_qs << int(Qt::Key_Enter) << 3;
-        QTest::newRow("Space on >>") << 3 << u"lbl2Right2"_qs << int(Qt::Key_Space) << 3;
-        QTest::newRow("Enter on <<") << 3 << u"lbl2Left2"_qs << int(Qt::Key_Return) << 3;
+        QTest::addColumn<int>("holds");
+        const int space = Qt::Key_Space;
+        QTest::newRow("Enter on Next") << 0 << u"imgNext"_qs << int(Qt::Key_Return) << 1 << 1;
+        QTest::newRow("Space on Next") << 0 << u"imgNext"_qs << space << 1 << 1;
+        QTest::newRow("keypad Enter on Back") << 4 << u"imgBack"_qs << int(Qt::Key_Enter) << 3 << 1;
+        QTest::newRow("Space on >>") << 3 << u"lbl2Right2"_qs << space << 3 << 1;
+        QTest::newRow("Enter on <<") << 3 << u"lbl2Left2"_qs << int(Qt::Key_Return) << 3 << 1;
+        QTest::newRow("Space on chkTemp") << 4 << u"chkTemp"_qs << space << 4 << 1;
+        QTest::newRow("Enter on Next, twice") << 0 << u"imgNext"_qs << int(Qt::Key_Return) << 2 << 2;
+        QTest::newRow("Space on chkEdit, twice") << 4 << u"chkEdit"_qs << space << 4 << 2;
     }
 
-    // About a second of auto-repeat presses the focused button once.
+    // Each time the key is held down the focused control presses once.
     void heldKey()
     {
         QFETCH(int, page);
         QFETCH(QString, button);
         QFETCH(int, key);
         QFETCH(int, pageAfter);
+        QFETCH(int, holds);
         goToPage(page);
         QWidget *const pressed = child(button);
         pressed->setFocus();
@@ -272,8 +240,9 @@ private Q_SLOTS:
         QSignalSpy clicks(pressed, SIGNAL(clicked()));
         const Qt::KeyboardModifiers modifiers =
             key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
-        holdKey(Qt::Key(key), modifiers, key == Qt::Key_Space ? u" "_qs : u"\r"_qs, 30);
-        QCOMPARE(clicks.size(), 1);
+        for (int i = 0; i < holds; ++i)
+            HeldKey::hold(Qt::Key(key), modifiers, key == Qt::Key_Space ? u" "_qs : u"\r"_qs);
+        QCOMPARE(clicks.size(), holds);
         QCOMPARE(m_window->wizardPage(), pageAfter);
     }
 

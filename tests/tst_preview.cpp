@@ -41,6 +41,23 @@ private Q_SLOTS:
         QCOMPARE(textBox(window)->pos(), QPoint(0, 0));
     }
 
+    // Frames thicker than the margins; the test's platform draws thin ones.
+    void thickFrame_data()
+    {
+        QTest::addColumn<QSize>("outer");
+        QTest::addColumn<QSize>("inside");
+        QTest::addColumn<QSize>("textBox");
+        QTest::newRow("thick all round") << QSize(436, 323) << QSize(416, 283) << QSize(416, 283);
+        QTest::newRow("thick sides only") << QSize(436, 323) << QSize(420, 305) << QSize(420, 295);
+    }
+
+    void thickFrame()
+    {
+        QFETCH(QSize, outer);
+        QFETCH(QSize, inside);
+        QTEST(PreviewWindow::textBoxSize(outer, inside), "textBox");
+    }
+
     // The aligned field labels of the ReadMe need half-width characters
     // exactly half as wide as full-width ones.
     void fixedPitchJapaneseFont()

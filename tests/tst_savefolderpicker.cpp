@@ -4,6 +4,7 @@
 #include "windows/SaveFolderPicker.h"
 #include "QueuedAnswers.h"
 #include "TopLevels.h"
+#include "UserInput.h"
 #include "Wine.h"
 
 #include <QApplication>
@@ -25,7 +26,7 @@
 namespace {
 
 enum class Action { None, Highlight, Open, Enter, FirstDrive, OpenDeleted, OpenUnreadable,
-                    Cancel, Escape };
+                    WheelOverDrives, Cancel, Escape };
 
 QString native(const QString &path) { return QDir::toNativeSeparators(path); }
 
@@ -106,6 +107,7 @@ private Q_SLOTS:
         QTest::newRow("root drive") << u"."_qs << Action::FirstDrive << root;
         QTest::newRow("deleted after listing") << u"gamma"_qs << Action::OpenDeleted << u"gamma"_qs;
         QTest::newRow("unreadable") << u"gamma"_qs << Action::OpenUnreadable << u"gamma"_qs;
+        QTest::newRow("wheel over the drives") << u"alpha"_qs << Action::WheelOverDrives << u"alpha"_qs;
         QTest::newRow("Cancel after opening") << u"alpha"_qs << Action::Cancel << QString();
         QTest::newRow("Escape after opening") << u"alpha"_qs << Action::Escape << QString();
     }
@@ -159,6 +161,11 @@ private Q_SLOTS:
                 QTest::keyClick(dir1(), Qt::Key_Return);
             else if (action != Action::Highlight) // the click above was its first half
                 QTest::mouseDClick(dir1()->viewport(), Qt::LeftButton, {}, where);
+        }
+        // Two notches: the first could hand the drive list the focus.
+        if (action == Action::WheelOverDrives) {
+            UserInput::turnWheel(m_picker->findChild<QWidget *>(u"Drive1"_qs), 2);
+            QCOMPARE(QApplication::focusWidget(), dir1());
         }
         if (action == Action::OpenDeleted || action == Action::OpenUnreadable)
             QCOMPARE(dir1()->currentItem()->childCount(), 0);

@@ -7,8 +7,10 @@
 #include "readme/ReadmeWriter.h"
 #include "templates/TemplateStore.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -17,6 +19,7 @@
 #include <cstring>
 
 #include <sys/mount.h>
+#include <sys/vfs.h>
 
 using namespace CoreFixtures;
 
@@ -82,6 +85,59 @@ private:
     QString m_error;
 };
 
+// A FUSE file system over a fresh folder, while it lives, on which syncing
+// a file or a folder (`failing`) fails with EIO; or the reason it could not
+// be mounted (no /dev/fuse, no python3-fusepy, no right to mount).
+class FailingSyncFileSystem
+{
+public:
+    explicit FailingSyncFileSystem(const QString &failing)
+    {
+        if (!QFile::exists(u"/dev/fuse"_qs)) {
+            m_error = u"/dev/fuse is missing"_qs;
+            return;
+        }
+        m_server.start(u"/usr/bin/python3"_qs, {QStringLiteral(TESSEL_FAILING_SYNC_FS), m_backing.path(),
+                                                m_mountPoint.path(), failing});
+        const QDeadlineTimer deadline(10'000);
+        while (!mounted() && !deadline.hasExpired() && !m_server.waitForFinished(50)) {
+        }
+        if (!mounted())
+            m_error = m_server.errorString() + u' ' + QString::fromLocal8Bit(m_server.readAll());
+    }
+    ~FailingSyncFileSystem()
+    {
+        if (mounted())
+            QProcess::execute(u"fusermount3"_qs, {u"-u"_qs, m_mountPoint.path()});
+        if (!m_server.waitForFinished(5'000))
+            m_server.kill();
+        m_server.waitForFinished();
+    }
+    FailingSyncFileSystem(const FailingSyncFileSystem &) = delete;
+    FailingSyncFileSystem &operator=(const FailingSyncFileSystem &) = delete;
+
+    [[nodiscard]] bool mounted() const
+    {
+        constexpr long FuseMagic = 0x65735546;
+        struct statfs info = {};
+        return ::statfs(QFile::encodeName(m_mountPoint.path()).constData(), &info) == 0
+               && info.f_type == FuseMagic;
+    }
+    [[nodiscard]] QString skipReason() const
+    {
+        return u"a FUSE file system is needed (/dev/fuse, fuse3 and python3-fusepy from "
+               u"script/setup, and root or fusermount3) and could not be mounted: "_qs
+               + m_error;
+    }
+    [[nodiscard]] QString path() const { return m_mountPoint.path(); }
+
+private:
+    QTemporaryDir m_backing;
+    QTemporaryDir m_mountPoint;
+    QProcess m_server;
+    QString m_error;
+};
+
 // The answers whose ReadMe and template are each about 14 KiB.
 ReadmeSettings largeAnswers(const QString &folder)
 {
@@ -96,6 +152,13 @@ WriteResult writeWith(Writer writer, const ReadmeSettings &s, const QString &fol
     if (writer == Writer::Readme)
         return WriteReadmeFile(s);
     return TemplateStore(folder).SaveTemplate(s);
+}
+
+QByteArray preparedWith(Writer writer, const ReadmeSettings &s, const QString &folder)
+{
+    if (writer == Writer::Readme)
+        return ReadmeWriter::prepare(s).bytes;
+    return TemplateStore(folder).prepare(s).bytes;
 }
 
 QString oldName(Writer writer)
@@ -151,6 +214,42 @@ private Q_SLOTS:
         QVERIFY2(result.message.contains(old), qPrintable(result.message));
         QCOMPARE(readFile(old), oldBytes);
         QCOMPARE(entriesOf(disk.path()), QStringList({u"filler"_qs, oldName(writer)}));
+    }
+
+    void failedSync_data()
+    {
+        QTest::addColumn<Writer>("writer");
+        QTest::addColumn<QString>("failing");
+        QTest::newRow("ReadMe, the file") << Writer::Readme << u"file"_qs;
+        QTest::newRow("template, the file") << Writer::Template << u"file"_qs;
+        QTest::newRow("ReadMe, the folder") << Writer::Readme << u"folder"_qs;
+        QTest::newRow("template, the folder") << Writer::Template << u"folder"_qs;
+    }
+
+    // A file that did not reach the disk leaves the old one whole. A folder
+    // that did not is reported too, but the new file is in place by then,
+    // and the message says so.
+    void failedSync()
+    {
+        QFETCH(Writer, writer);
+        QFETCH(QString, failing);
+        const FailingSyncFileSystem disk(failing);
+        if (!disk.mounted())
+            QSKIP(qPrintable(disk.skipReason()));
+        const QString old = QDir(disk.path()).filePath(oldName(writer));
+        const QByteArray oldBytes = QByteArray("old content\r\n").repeated(200);
+        QVERIFY(writeFile(old, oldBytes));
+
+        const ReadmeSettings answers = largeAnswers(disk.path());
+        const WriteResult result = writeWith(writer, answers, disk.path());
+        QCOMPARE(result.status, WriteResult::Status::Failed);
+        QVERIFY2(result.message.contains(old), qPrintable(result.message));
+        QVERIFY2(result.message.contains(u"Input/output error"_qs), qPrintable(result.message));
+        const bool placed = failing == u"folder"_qs;
+        QVERIFY2(result.message.contains(u"新しい内容に置き換わりました"_qs) == placed,
+                 qPrintable(result.message));
+        QCOMPARE(readFile(old), placed ? preparedWith(writer, answers, disk.path()) : oldBytes);
+        QCOMPARE(entriesOf(disk.path()), QStringList{oldName(writer)});
     }
 
     void fileSizeLimit_data()

@@ -77,11 +77,14 @@ bool PreviewWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-// The text box follows the window: height = outer height - 425 twips,
-// width = outer width - 125 twips, never below zero; its place stays 0, 0.
+QSize PreviewWindow::textBoxSize(QSize outer, QSize inside)
+{
+    return {std::min(innerPixels(outer.width(), WidthMargin), inside.width()),
+            std::min(innerPixels(outer.height(), HeightMargin), inside.height())};
+}
+
+// Its place stays 0, 0.
 void PreviewWindow::applyResizeRule()
 {
-    const QRect outer = frameGeometry();
-    m_txtPreview->resize(innerPixels(outer.width(), WidthMargin),
-                         innerPixels(outer.height(), HeightMargin));
+    m_txtPreview->resize(textBoxSize(frameGeometry().size(), size()));
 }

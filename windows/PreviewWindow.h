@@ -19,6 +19,14 @@ public:
     // the text box's line breaks.
     void setText(const QString &composed);
 
+    // The text box's size in a window of `outer` size with the frame,
+    // `inside` without: height = outer height - 425 twips, width = outer
+    // width - 125 twips, never below zero. The margins hold a thin frame; a
+    // thicker one, known once the window manager has framed the window,
+    // leaves less inside, and the box keeps within it so that its scroll
+    // bars stay in sight.
+    [[nodiscard]] static QSize textBoxSize(QSize outer, QSize inside);
+
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

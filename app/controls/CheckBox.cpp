@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "app/controls/CheckBox.h"
 
+#include "app/controls/HeldKeyFilter.h"
+
 CheckBox::CheckBox(const QString &caption, QWidget *parent) : QCheckBox(caption, parent)
 {
+    HeldKeyFilter::install(this);
 }
 
 // Grayed goes to ticked, as a standard check box of Windows does.

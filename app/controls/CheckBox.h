@@ -5,8 +5,8 @@
 
 // A check box as the user knows it: a click, or Space, toggles between
 // unticked and ticked, also from the grayed state, which only the program
-// sets. A QCheckBox given the grayed state turns tri-state and from then on
-// lets the user click it grayed again.
+// sets; Space held down toggles it once. A QCheckBox given the grayed state
+// turns tri-state and from then on lets the user click it grayed again.
 class CheckBox : public QCheckBox
 {
     Q_OBJECT

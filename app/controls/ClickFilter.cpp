@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/controls/ClickFilter.h"
 
+#include "app/controls/HeldKeyFilter.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -22,6 +24,8 @@ ClickFilter::ClickFilter(QWidget *button) : QObject(button), m_button(button)
     button->setFocusPolicy(Qt::StrongFocus);
     button->setCursor(Qt::PointingHandCursor);
     button->installEventFilter(this);
+    // A held key would walk the wizard to its end and write the files.
+    HeldKeyFilter::install(button);
 }
 
 void ClickFilter::paintFocusFrame(QWidget *button)
@@ -51,13 +55,9 @@ bool ClickFilter::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     case QEvent::KeyPress: {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (!isPressKey(key))
+        if (!isPressKey(static_cast<QKeyEvent *>(event)))
             return false;
-        // A key held down presses once: the repeats the platform sends
-        // would walk the wizard to its end and write the files.
-        if (!key->isAutoRepeat())
-            Q_EMIT clicked();
+        Q_EMIT clicked();
         return true;
     }
     default:

@@ -7,7 +7,8 @@ class QWidget;
 
 // Makes any widget act as a button: a left click inside it, or Space or
 // Enter while it has the focus, emits clicked(); a key held down emits it
-// once. The label and picture buttons share it, and its focus frame.
+// once (HeldKeyFilter). The label and picture buttons share it, and its
+// focus frame.
 class ClickFilter : public QObject
 {
     Q_OBJECT

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/controls/DriveList.h"
 
+#include "app/controls/HeldKeyFilter.h"
+
+#include <QAbstractItemView>
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
@@ -26,13 +29,16 @@ bool holds(const QString &root, const QString &path)
 
 } // namespace
 
-DriveList::DriveList(QWidget *parent) : QComboBox(parent)
+DriveList::DriveList(QWidget *parent) : ComboBox(parent)
 {
     setObjectName(u"Drive1"_qs);
     setAccessibleName(u"ドライブ"_qs);
     for (const QString &root : driveRoots())
         addItem(QDir::toNativeSeparators(root), root);
     connect(this, &QComboBox::activated, this, [this] { Q_EMIT driveChanged(drive()); });
+    // Space opens the list, Enter in it chooses.
+    HeldKeyFilter::install(this);
+    HeldKeyFilter::install(view());
 }
 
 QString DriveList::drive() const

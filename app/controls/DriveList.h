@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/controls/ComboBox.h"
+
 #include <QByteArray>
-#include <QComboBox>
 #include <QString>
 
 // The drive list Drive1: the places a folder can be chosen from. On Windows
 // these are the drives; elsewhere "/" first, then the mounted volumes a user
 // saves to (no pseudo or read-only file systems, nothing under /proc, /sys,
 // /dev or /run). It reads no folders and tests no drive: choosing an entry
-// only reports its root.
-class DriveList : public QComboBox
+// only reports its root. The wheel changes it only while it has the focus,
+// and a key held down chooses once.
+class DriveList : public ComboBox
 {
     Q_OBJECT
 public:

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "app/controls/FolderList.h"
 
+#include "app/controls/HeldKeyFilter.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -43,6 +45,7 @@ FolderList::FolderList(QWidget *parent) : QTreeWidget(parent)
     header()->setResizeContentsPrecision(-1);
     setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QTreeWidget::itemDoubleClicked, this, &FolderList::open);
+    HeldKeyFilter::install(this);
 }
 
 QString FolderList::path() const

@@ -6,10 +6,11 @@
 
 // The folder list Dir1. It shows the open folder below the chain of folders
 // that hold it, the root first, and under it the folders it contains, sorted
-// by name; each level is indented one step. A double-click or Enter opens a
-// folder, a single click only highlights it, so path() is always the open
-// folder. A folder that cannot be read, or no longer exists, shows nothing
-// inside and is not reported. Files and hidden folders are not shown.
+// by name; each level is indented one step. A double-click or Enter (once
+// however long it is held) opens a folder, a single click only highlights
+// it, so path() is always the open folder. A folder that cannot be read, or
+// no longer exists, shows nothing inside and is not reported. Files and
+// hidden folders are not shown.
 // However deep the folder, every name is shown whole: the list scrolls
 // sideways, and keeps the start of the current entry in sight.
 class FolderList : public QTreeWidget

@@ -4,11 +4,10 @@
 #include "app/controls/Controls.h"
 
 #include <QLineEdit>
-#include <QWheelEvent>
 
 SuggestionBox::SuggestionBox(const QString &name, const QStringList &suggestions,
                              QWidget *parent)
-    : QComboBox(parent)
+    : ComboBox(parent)
 {
     setObjectName(name);
     setEditable(true);
@@ -17,9 +16,6 @@ SuggestionBox::SuggestionBox(const QString &name, const QStringList &suggestions
     // what was typed, so it goes.
     setCompleter(nullptr);
     Controls::allowAnyLength(lineEdit());
-    // A combo box takes the focus from the wheel by default, and so would
-    // step at the first notch anyway.
-    setFocusPolicy(Qt::StrongFocus);
     setMaxVisibleItems(suggestions.size());
     addItems(suggestions);
     setCurrentIndex(0);
@@ -31,13 +27,4 @@ void SuggestionBox::setValue(const QString &text)
     if (index >= 0)
         setCurrentIndex(index);
     setEditText(text);
-}
-
-// Ignored, the wheel goes on to the page, which does nothing with it.
-void SuggestionBox::wheelEvent(QWheelEvent *event)
-{
-    if (hasFocus())
-        QComboBox::wheelEvent(event);
-    else
-        event->ignore();
 }

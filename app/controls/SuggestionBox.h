@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QComboBox>
+#include "app/controls/ComboBox.h"
+
 #include <QStringList>
 
 // An editable drop-down field: free text with a fixed list of suggestions.
@@ -10,8 +11,9 @@
 // text is never added to the suggestions and never completed ("Windows"
 // stays "Windows", it does not grow into "Windows95"). It holds text of any
 // length. The mouse wheel steps through the suggestions only while the field
-// has the focus; over any other field it would replace what was typed.
-class SuggestionBox : public QComboBox
+// has the focus (ComboBox); over any other field it would replace what was
+// typed.
+class SuggestionBox : public ComboBox
 {
     Q_OBJECT
 public:
@@ -21,7 +23,4 @@ public:
     [[nodiscard]] QString value() const { return currentText(); }
     // Any text, a suggestion or not; a suggestion becomes the current entry.
     void setValue(const QString &text);
-
-protected:
-    void wheelEvent(QWheelEvent *event) override;
 };

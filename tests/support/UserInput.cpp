@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "UserInput.h"
 
+#include <QApplication>
 #include <QListWidget>
+#include <QSpontaneKeyEvent>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace UserInput {
 
@@ -11,6 +14,19 @@ void typeText(QWidget *widget, const QString &text)
     for (const char32_t codePoint : text.toUcs4())
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown,
                             QString::fromUcs4(&codePoint, 1), Qt::NoModifier);
+}
+
+void turnWheel(QWidget *widget, int notches)
+{
+    const QPoint middle = widget->rect().center();
+    QWidget *const under = widget->childAt(middle) ? widget->childAt(middle) : widget;
+    const QPointF local = under->mapFrom(widget, middle);
+    for (int i = 0; i < notches; ++i) {
+        QWheelEvent event(local, under->mapToGlobal(local), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        qApp->notify(under, &event);
+    }
 }
 
 void clickRow(QListWidget *list, int row)
