@@ -125,6 +125,13 @@ QString notWritten()
     return u"ファイルを書き込めませんでした。"_qs;
 }
 
+QString replacedNotSynced(const QString &path, const QString &reason)
+{
+    return u"「%1」は新しい内容に置き換わりましたが、ディスクへの書き込みを確かめられませんでした。\n"
+           u"このまま電源が切れると、古い内容に戻るか、ファイルがなくなるおそれがあります。"
+           u"もう一度保存してください。（%2）"_qs.arg(path, reason);
+}
+
 QString readmeSavedTemplateNot(const QString &readmePath, const QString &message)
 {
     return u"ReadMe「%1」は保存しました。\n%2"_qs.arg(readmePath, message);

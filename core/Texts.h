@@ -70,6 +70,8 @@ inline constexpr QStringView chkEdit = u"作成後、テキストエディタで
 [[nodiscard]] QString notPermitted();
 [[nodiscard]] QString diskFull();
 [[nodiscard]] QString notWritten();
+// The file has its new content, but its folder did not reach the disk.
+[[nodiscard]] QString replacedNotSynced(const QString &path, const QString &reason);
 // The ReadMe was written, the template not.
 [[nodiscard]] QString readmeSavedTemplateNot(const QString &readmePath, const QString &message);
 

@@ -128,11 +128,7 @@ WriteResult failure(const QString &path, const QFileInfo &target, qsizetype size
 // disk: the message says both.
 WriteResult notSynced(const QString &path, const QString &systemReason)
 {
-    return WriteResult::failure(
-        path, u"「%1」は新しい内容に置き換わりましたが、ディスクへの書き込みを確かめられませんでした。\n"
-              u"このまま電源が切れると、古い内容に戻るか、ファイルがなくなるおそれがあります。"
-              u"もう一度保存してください。（%2）"_qs
-                  .arg(displayPath(path), systemReason));
+    return WriteResult::failure(path, Texts::replacedNotSynced(displayPath(path), systemReason));
 }
 
 // Writes, keeps the old file's permissions, syncs; the system's reason when
