@@ -65,6 +65,7 @@ MainWindow::MainWindow(const TemplateStore &store, QWidget *parent)
     setFont(Controls::uiFont(9));
     Controls::setBackground(this, Qt::white);
     buildFrame();
+    Controls::centreOnFirstShow(this);
 
     const ReadmeSettings startup = ReadmeSettings::atStartup();
     applyTemplate(startup);
@@ -80,16 +81,6 @@ MainWindow::MainWindow(const TemplateStore &store, QWidget *parent)
     buildTabOrder();
     // Enter or Space walks the wizard from the start.
     m_imgNext->setFocus();
-}
-
-// Centred once its frame is known, when it is first shown.
-void MainWindow::showEvent(QShowEvent *event)
-{
-    if (!m_placed) {
-        m_placed = true;
-        Controls::centreOnScreen(this);
-    }
-    QWidget::showEvent(event);
 }
 
 // The secondary windows have no owner; those still open, or closed but not

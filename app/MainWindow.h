@@ -43,7 +43,6 @@ public:
     [[nodiscard]] int wizardPage() const { return m_wizardPage; }
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -64,7 +63,6 @@ private:
 
     const TemplateStore m_store;
     qint16 m_wizardPage = 0;
-    bool m_placed = false;
 
     WelcomePage *const m_welcomePage;
     TitlePage *const m_titlePage;
