@@ -10,14 +10,21 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 namespace {
+
+// LoadLibraryEx wants backslashes.
+std::wstring programPath()
+{
+    return QDir::toNativeSeparators(QStringLiteral(TESSEL_EXECUTABLE)).toStdWString();
+}
 
 // The program's file opened for its resources only, never run.
 struct ResourceModule
 {
     std::unique_ptr<std::remove_pointer_t<HMODULE>, decltype(&FreeLibrary)> module{
-        LoadLibraryExW(qUtf16Printable(QStringLiteral(TESSEL_EXECUTABLE)), nullptr,
+        LoadLibraryExW(programPath().c_str(), nullptr,
                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE),
         &FreeLibrary};
 
@@ -39,20 +46,20 @@ struct ResourceModule
 // string itself otherwise; empty when missing.
 QString versionValue(const QString &query)
 {
-    const auto path = qUtf16Printable(QStringLiteral(TESSEL_EXECUTABLE));
-    QByteArray data(GetFileVersionInfoSizeW(path, nullptr), '\0');
+    const std::wstring path = programPath();
+    QByteArray data(GetFileVersionInfoSizeW(path.c_str(), nullptr), '\0');
     void *value = nullptr;
     UINT length = 0;
-    if (data.isEmpty() || !GetFileVersionInfoW(path, 0, DWORD(data.size()), data.data())
+    if (data.isEmpty() || !GetFileVersionInfoW(path.c_str(), 0, DWORD(data.size()), data.data())
         || !VerQueryValueW(data.data(), qUtf16Printable(query), &value, &length))
         return {};
     if (query == u"\\") {
         const auto *fixed = static_cast<const VS_FIXEDFILEINFO *>(value);
-        return u"%1.%2.%3.%4 %5.%6.%7.%8"_qs.arg(HIWORD(fixed->dwFileVersionMS))
-            .arg(LOWORD(fixed->dwFileVersionMS)).arg(HIWORD(fixed->dwFileVersionLS))
-            .arg(LOWORD(fixed->dwFileVersionLS)).arg(HIWORD(fixed->dwProductVersionMS))
-            .arg(LOWORD(fixed->dwProductVersionMS)).arg(HIWORD(fixed->dwProductVersionLS))
-            .arg(LOWORD(fixed->dwProductVersionLS));
+        QStringList parts;
+        for (DWORD pair : {fixed->dwFileVersionMS, fixed->dwFileVersionLS,
+                           fixed->dwProductVersionMS, fixed->dwProductVersionLS})
+            parts << QString::number(HIWORD(pair)) << QString::number(LOWORD(pair));
+        return parts.mid(0, 4).join(u'.') + u' ' + parts.mid(4).join(u'.');
     }
     if (query.startsWith(u"\\VarFileInfo"_qs)) {
         QStringList words;
