@@ -193,7 +193,7 @@ private Q_SLOTS:
         QTest::newRow("per-monitor v2, as Qt 6 sets at start")
             << QByteArray(">PerMonitorV2</dpiAwareness>") << true;
         QTest::newRow("as invoker") << QByteArray("level=\"asInvoker\"") << true;
-        QTest::newRow("active code page left alone") << QByteArray("activeCodePage") << false;
+        QTest::newRow("active code page left alone") << QByteArray("<activeCodePage") << false;
     }
 
     // The application manifest: resource 1 of type 24, as Windows loads it.
