@@ -6,6 +6,7 @@
 #include "app/controls/Controls.h"
 #include "app/controls/SuggestionBox.h"
 #include "app/controls/Twips.h"
+#include "core/Texts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -27,17 +28,17 @@ EnvironmentPage::EnvironmentPage(QWidget *parent)
     m_cmbSoft->setGeometry(Twips::rect(240, 960, 2055, 300));
     m_cmbTF->setGeometry(Twips::rect(2520, 960, 2055, 300));
 
-    Controls::label(this, u"Label8"_qs, u"動作確認環境"_qs, Twips::rect(240, 120, 1215, 255))
+    Controls::label(this, u"Label8"_qs, Texts::Caption::cmbDousa.toString(), Twips::rect(240, 120, 1215, 255))
         ->setBuddy(m_cmbDousa);
-    Controls::label(this, u"Label9"_qs, u"必須環境"_qs, Twips::rect(2520, 120, 855, 255))
+    Controls::label(this, u"Label9"_qs, Texts::Caption::cmbHissu.toString(), Twips::rect(2520, 120, 855, 255))
         ->setBuddy(m_cmbHissu);
-    Controls::label(this, u"Label10"_qs, u"ソフトの種類"_qs, Twips::rect(240, 720, 1095, 255))
+    Controls::label(this, u"Label10"_qs, Texts::Caption::cmbSoft.toString(), Twips::rect(240, 720, 1095, 255))
         ->setBuddy(m_cmbSoft);
-    Controls::label(this, u"Label11"_qs, u"転載の可否"_qs, Twips::rect(2520, 720, 975, 255))
+    Controls::label(this, u"Label11"_qs, Texts::Caption::cmbTF.toString(), Twips::rect(2520, 720, 975, 255))
         ->setBuddy(m_cmbTF);
-    Controls::label(this, u"Label12"_qs, u"サイトアドレス"_qs, Twips::rect(240, 1320, 1095, 255))
+    Controls::label(this, u"Label12"_qs, Texts::Caption::txtURL.toString(), Twips::rect(240, 1320, 1095, 255))
         ->setBuddy(m_txtURL);
-    Controls::label(this, u"Label13"_qs, u"Mailアドレス"_qs, Twips::rect(240, 1920, 1095, 255))
+    Controls::label(this, u"Label13"_qs, Texts::Caption::txtMail.toString(), Twips::rect(240, 1920, 1095, 255))
         ->setBuddy(m_txtMail);
 }
 

@@ -2,6 +2,7 @@
 #include "app/FinishSequence.h"
 
 #include "app/ReadmeSettings.h"
+#include "core/Texts.h"
 #include "readme/ReadmeWriter.h"
 #include "readme/SafeFile.h"
 #include "templates/TemplateStore.h"
@@ -27,8 +28,8 @@ Result FinishWizard(const ReadmeSettings &settings, const TemplateStore &store, 
         const WriteResult saved = store.save(stored);
         if (!saved.written())
             return {Outcome::TemplateFailed,
-                    u"ReadMe「%1」は保存しました。\n%2"_qs.arg(SafeFile::displayPath(written.path),
-                                                             saved.message)};
+                    Texts::readmeSavedTemplateNot(SafeFile::displayPath(written.path),
+                                                  saved.message)};
     }
     return {};
 }

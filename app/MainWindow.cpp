@@ -22,6 +22,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -29,6 +30,7 @@ namespace {
 
 constexpr auto IconPicture = u":/icon.png";
 constexpr int LastPage = StepList::PageCount - 1;
+constexpr QRect PagePlace = Twips::rect(1920, 720, 4935, 2535);
 
 // show() alone leaves a minimised window minimised; one that was maximised
 // before comes back maximised.
@@ -46,18 +48,10 @@ MainWindow::MainWindow(const TemplateStore &store, QWidget *parent)
     : QWidget(parent),
       m_store(store),
       m_welcomePage(new WelcomePage(this)),
-      m_titlePage(new TitlePage(this)),
-      m_environmentPage(new EnvironmentPage(this)),
-      m_sectionPage(new SectionListEditor(this)),
-      m_outputPage(new OutputPage(this)),
-      m_pages{m_welcomePage, m_titlePage, m_environmentPage, m_sectionPage, m_outputPage}
+      m_pages{m_welcomePage}
 {
     setObjectName(u"frmMain"_qs);
     setWindowTitle(u"NeatTessel（狂ってないでRead Me 作れ！このボケナス！）"_qs);
-    QIcon icon;
-    for (qreal ratio : {1.0, 2.0, 3.0})
-        icon.addFile(PictureButton::variant(QString::fromUtf16(IconPicture), ratio));
-    setWindowIcon(icon);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
@@ -66,21 +60,46 @@ MainWindow::MainWindow(const TemplateStore &store, QWidget *parent)
     Controls::setBackground(this, Qt::white);
     buildFrame();
     Controls::centreOnFirstShow(this);
-
-    const ReadmeSettings startup = ReadmeSettings::atStartup();
-    applyTemplate(startup);
-    m_outputPage->applyChecks(startup);
     connect(m_welcomePage, &WelcomePage::templatePickerRequested, this,
             &MainWindow::showTemplatePicker);
-    connect(m_outputPage, &OutputPage::folderPickerRequested, this,
-            &MainWindow::showSaveFolderPicker);
 
-    HideAllPages();
-    m_welcomePage->setVisible(true);
     RefreshStepList();
     buildTabOrder();
     // Enter or Space walks the wizard from the start.
     m_imgNext->setFocus();
+}
+
+// The rest of the window is built once it is first shown (see eventFilter).
+void MainWindow::showEvent(QShowEvent *event)
+{
+    if (!m_placed) {
+        m_placed = true;
+        if (QWindow *const window = windowHandle(); window && !m_titlePage)
+            window->installEventFilter(this);
+    }
+    QWidget::showEvent(event);
+}
+
+// The window's first expose paints its first frame and puts it on screen;
+// pages 1 to 4 and the window icon follow right after, within the same
+// event, so that nothing the user or a program does next finds them missing.
+// (Reading the icon's three sizes would hold up the window's mapping.) A
+// window that starts minimised gets them when first restored, or its pages
+// on Next.
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != windowHandle() || event->type() != QEvent::Expose)
+        return QWidget::eventFilter(watched, event);
+    watched->removeEventFilter(this);
+    watched->event(event);
+    buildPages();
+    QIcon icon;
+    for (qreal ratio : {1.0, 2.0, 3.0}) {
+        const QString path = PictureButton::variant(QString::fromUtf16(IconPicture), ratio);
+        icon.addPixmap(PictureButton::load(path));
+    }
+    setWindowIcon(icon);
+    return true;
 }
 
 // The secondary windows have no owner; those still open, or closed but not
@@ -97,7 +116,7 @@ MainWindow::~MainWindow()
 // beneath the texts drawn on it.
 void MainWindow::buildFrame()
 {
-    Controls::panel(this, u"Shape1"_qs, Twips::rect(0, 0, 1815, 4335), Qt::black);
+    m_sidebar = Controls::panel(this, u"Shape1"_qs, Twips::rect(0, 0, 1815, 4335), Qt::black);
 
     QFont serif(u"Times New Roman"_qs, 12, QFont::Bold);
     serif.setStyleHint(QFont::Serif);
@@ -123,9 +142,7 @@ void MainWindow::buildFrame()
     m_lblItem->setFont(Controls::uiFont(9.75));
     Controls::setTextColour(m_lblItem, QColor(255, 255, 0));
 
-    for (QWidget *page : m_pages)
-        page->setGeometry(Twips::rect(1920, 720, 4935, 2535));
-    m_outputPage->setGeometry(Twips::rect(1920, 720, 4815, 2535));
+    m_welcomePage->setGeometry(PagePlace);
 
     const auto button = [this](const QString &name, const QString &picture, int left,
                                const QString &accessibleName) {
@@ -143,16 +160,45 @@ void MainWindow::buildFrame()
     connect(m_imgNext, &PictureButton::clicked, this, &MainWindow::Next);
 }
 
+// Pages 1 to 4, hidden, showing the answers held until now.
+void MainWindow::buildPages()
+{
+    if (m_titlePage)
+        return;
+    m_titlePage = new TitlePage(this);
+    m_environmentPage = new EnvironmentPage(this);
+    m_sectionPage = new SectionListEditor(this);
+    m_outputPage = new OutputPage(this);
+    m_pages = {m_welcomePage, m_titlePage, m_environmentPage, m_sectionPage, m_outputPage};
+    // Each page lies below the frame and comes before it for a screen
+    // reader, as page 0 does.
+    for (QWidget *page : m_pages) {
+        if (page != m_welcomePage) {
+            page->setGeometry(PagePlace);
+            page->setVisible(false);
+            page->stackUnder(m_sidebar);
+        }
+    }
+    m_outputPage->setGeometry(Twips::rect(1920, 720, 4815, 2535));
+    applyTemplate(m_answers);
+    m_outputPage->applyChecks(m_answers);
+    connect(m_outputPage, &OutputPage::folderPickerRequested, this,
+            &MainWindow::showSaveFolderPicker);
+    buildTabOrder();
+}
+
 // The inputs and label-buttons of each page in their order on the page, then
 // Preview, Back, Next and the title picture. Hidden pages drop out of
 // the chain by themselves.
 void MainWindow::buildTabOrder()
 {
     QList<QWidget *> chain = m_welcomePage->tabOrder();
-    chain += m_titlePage->tabOrder();
-    chain += m_environmentPage->tabOrder();
-    chain += m_sectionPage->tabOrder();
-    chain += m_outputPage->tabOrder();
+    if (m_titlePage) {
+        chain += m_titlePage->tabOrder();
+        chain += m_environmentPage->tabOrder();
+        chain += m_sectionPage->tabOrder();
+        chain += m_outputPage->tabOrder();
+    }
     chain += {m_imgPre, m_imgBack, m_imgNext, m_imgTitle};
     for (qsizetype i = 1; i < chain.size(); ++i)
         setTabOrder(chain.at(i - 1), chain.at(i));
@@ -160,6 +206,8 @@ void MainWindow::buildTabOrder()
 
 ReadmeSettings MainWindow::settings() const
 {
+    if (!m_titlePage)
+        return m_answers;
     ReadmeSettings s;
     m_titlePage->readInto(s);
     m_environmentPage->readInto(s);
@@ -170,6 +218,13 @@ ReadmeSettings MainWindow::settings() const
 
 void MainWindow::applyTemplate(const ReadmeSettings &loaded)
 {
+    if (!m_titlePage) {
+        ReadmeSettings answers = loaded;
+        answers.chkTemp = m_answers.chkTemp;
+        answers.chkEdit = m_answers.chkEdit;
+        m_answers = answers;
+        return;
+    }
     m_titlePage->apply(loaded);
     m_environmentPage->apply(loaded);
     m_sectionPage->apply(loaded);
@@ -178,8 +233,10 @@ void MainWindow::applyTemplate(const ReadmeSettings &loaded)
 
 void MainWindow::HideAllPages()
 {
-    for (QWidget *page : m_pages)
-        page->setVisible(false);
+    for (QWidget *page : m_pages) {
+        if (page)
+            page->setVisible(false);
+    }
 }
 
 // A screen reader reads the steps without the arrows between them.
@@ -195,6 +252,7 @@ void MainWindow::Next()
         FinishWizard();
         return;
     }
+    buildPages();
     HideAllPages();
     m_pages.at(m_wizardPage + 1)->setVisible(true);
     ++m_wizardPage;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "app/ReadmeSettings.h"
 #include "templates/TemplateStore.h"
 
 #include <QPointer>
@@ -19,7 +20,6 @@ class SectionListEditor;
 class TemplatePicker;
 class TitlePage;
 class WelcomePage;
-struct ReadmeSettings;
 
 // The wizard's main window frmMain: the black sidebar with the step list, the
 // five page panels shown one at a time, and the picture buttons Preview, Back
@@ -27,6 +27,11 @@ struct ReadmeSettings;
 // core, which composes, checks and writes; the window only shows what came
 // back. It opens the four secondary windows, each at most once, and closes
 // them in a fixed order when it closes itself.
+//
+// Start-up shows page 0 first: pages 1 to 4 are built from the answers
+// record once the window's first frame is on screen, or earlier when the
+// wizard moves on. Until then the record is the answers, and every answer
+// holds its start-up value from the first moment, as afterwards.
 class MainWindow : public QWidget
 {
     Q_OBJECT
@@ -43,10 +48,13 @@ public:
     [[nodiscard]] int wizardPage() const { return m_wizardPage; }
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildFrame();
+    void buildPages();
     void buildTabOrder();
     void HideAllPages();
     void RefreshStepList();
@@ -63,14 +71,19 @@ private:
 
     const TemplateStore m_store;
     qint16 m_wizardPage = 0;
+    bool m_placed = false;
 
     WelcomePage *const m_welcomePage;
-    TitlePage *const m_titlePage;
-    EnvironmentPage *const m_environmentPage;
-    SectionListEditor *const m_sectionPage;
-    OutputPage *const m_outputPage;
-    const std::array<QWidget *, 5> m_pages;
+    // Pages 1 to 4 are null until buildPages(); meanwhile m_answers holds
+    // every answer.
+    TitlePage *m_titlePage = nullptr;
+    EnvironmentPage *m_environmentPage = nullptr;
+    SectionListEditor *m_sectionPage = nullptr;
+    OutputPage *m_outputPage = nullptr;
+    std::array<QWidget *, 5> m_pages{};
+    ReadmeSettings m_answers = ReadmeSettings::atStartup();
 
+    QWidget *m_sidebar = nullptr;
     QLabel *m_lblItem = nullptr;
     PictureButton *m_imgTitle = nullptr;
     PictureButton *m_imgPre = nullptr;

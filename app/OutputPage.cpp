@@ -7,6 +7,7 @@
 #include "app/controls/LabelButton.h"
 #include "app/controls/SuggestionBox.h"
 #include "app/controls/Twips.h"
+#include "core/Texts.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -20,9 +21,9 @@ OutputPage::OutputPage(QWidget *parent)
       m_txtPath(Controls::textBox(this, u"txtPath"_qs, Twips::rect(2520, 1080, 1815, 270))),
       m_lblDir(Controls::labelButton(this, u"lblDir"_qs, u"..."_qs,
                                      Twips::rect(4440, 1080, 255, 255), u"保存先を選ぶ"_qs)),
-      m_chkTemp(Controls::checkBox(this, u"chkTemp"_qs, u"現在の設定をテンプレートとして保存"_qs,
+      m_chkTemp(Controls::checkBox(this, u"chkTemp"_qs, Texts::Caption::chkTemp.toString(),
                                    Twips::rect(120, 1560, 4575, 255))),
-      m_chkEdit(Controls::checkBox(this, u"chkEdit"_qs, u"作成後、テキストエディタで開く"_qs,
+      m_chkEdit(Controls::checkBox(this, u"chkEdit"_qs, Texts::Caption::chkEdit.toString(),
                                    Twips::rect(120, 1920, 4575, 255)))
 {
     setObjectName(u"Picture6"_qs);
@@ -34,16 +35,16 @@ OutputPage::OutputPage(QWidget *parent)
 
     const QFont small = Controls::uiFont(9);
     QLabel *const label26 =
-        Controls::label(this, u"Label26"_qs, u"カッコの種類"_qs, Twips::rect(120, 120, 975, 255));
+        Controls::label(this, u"Label26"_qs, Texts::Caption::cmbKakko.toString(), Twips::rect(120, 120, 975, 255));
     label26->setFont(small);
     label26->setBuddy(m_cmbKakko);
     QLabel *const label27 =
-        Controls::label(this, u"Label27"_qs, u"線の種類"_qs, Twips::rect(2520, 120, 975, 255));
+        Controls::label(this, u"Label27"_qs, Texts::Caption::cmbLine.toString(), Twips::rect(2520, 120, 975, 255));
     label27->setFont(small);
     label27->setBuddy(m_cmbLine);
-    Controls::label(this, u"Label28"_qs, u"ファイル名"_qs, Twips::rect(120, 840, 975, 255))
+    Controls::label(this, u"Label28"_qs, Texts::Caption::cmbFile.toString(), Twips::rect(120, 840, 975, 255))
         ->setBuddy(m_cmbFile);
-    Controls::label(this, u"Label29"_qs, u"保存先の指定"_qs, Twips::rect(2520, 840, 1215, 255))
+    Controls::label(this, u"Label29"_qs, Texts::Caption::txtPath.toString(), Twips::rect(2520, 840, 1215, 255))
         ->setBuddy(m_txtPath);
     Controls::label(this, u"Label31"_qs, u"Nextをクリックすれば完了します。お疲れ様でした。"_qs,
                     Twips::rect(120, 2280, 4695, 255), Qt::AlignRight)

@@ -8,12 +8,33 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <optional>
+
 namespace Prompts {
+
+namespace {
+
+QList<Answer> queued;
+QList<Shown> shown;
+
+// The first queued answer, recording the box it answers; none when the
+// queue is empty and the box is to show.
+std::optional<Answer> takeAnswer(const QString &title, const QString &text)
+{
+    if (queued.isEmpty())
+        return std::nullopt;
+    shown.append({title, text});
+    return queued.takeFirst();
+}
+
+} // namespace
 
 // Qt captions its buttons in English unless a translation is loaded, and
 // draws the boxes in the desktop's font; the windows use their own.
 void showMessage(QWidget *parent, const QString &text)
 {
+    if (takeAnswer(QString::fromUtf16(ProgramTitle), text))
+        return;
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(ProgramTitle), text, QMessageBox::Ok,
                     parent);
     box.setObjectName(u"messageBox"_qs);
@@ -24,6 +45,8 @@ void showMessage(QWidget *parent, const QString &text)
 
 QString askText(QWidget *parent, const QString &prompt, const QString &title)
 {
+    if (const std::optional<Answer> answer = takeAnswer(title, prompt))
+        return answer->accepted ? answer->typed : QString();
     QInputDialog box(parent);
     box.setObjectName(u"inputBox"_qs);
     box.setFont(Controls::uiFont(9));
@@ -35,6 +58,22 @@ QString askText(QWidget *parent, const QString &prompt, const QString &title)
     box.setInputMode(QInputDialog::TextInput);
     Controls::allowAnyLength(box.findChild<QLineEdit *>());
     return box.exec() == QDialog::Accepted ? box.textValue() : QString();
+}
+
+void queueAnswer(const Answer &answer)
+{
+    queued.append(answer);
+}
+
+QList<Shown> answered()
+{
+    return shown;
+}
+
+void clearAnswers()
+{
+    queued.clear();
+    shown.clear();
 }
 
 } // namespace Prompts

@@ -6,6 +6,7 @@
 #include "app/controls/Controls.h"
 #include "app/controls/LabelButton.h"
 #include "app/controls/Twips.h"
+#include "core/Texts.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -17,7 +18,7 @@ SectionListEditor::SectionListEditor(QWidget *parent)
 {
     setObjectName(u"Picture5"_qs);
     Controls::setBackground(this, Qt::white);
-    Controls::label(this, u"Label20"_qs, u"項目の追加"_qs, Twips::rect(120, 120, 1215, 255))
+    Controls::label(this, u"Label20"_qs, Texts::Caption::list2.toString(), Twips::rect(120, 120, 1215, 255))
         ->setFont(Controls::uiFont(9.75));
     m_list2Left->setAccessibleName(u"使える項目"_qs);
     m_List2Right->setAccessibleName(u"ReadMe に入れる項目"_qs);
@@ -92,5 +93,5 @@ void SectionListEditor::moveAll(QListWidget *source, QListWidget *target)
 void SectionListEditor::addHeading()
 {
     m_List2Right->addItem(
-        Prompts::askText(this, u"追加したい項目名を入力してください。"_qs, u"Tessel"_qs));
+        Prompts::askText(this, Texts::newHeadingPrompt(), u"Tessel"_qs));
 }

@@ -4,6 +4,7 @@
 #include "app/ReadmeSettings.h"
 #include "app/controls/Controls.h"
 #include "app/controls/Twips.h"
+#include "core/Texts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,14 +19,14 @@ TitlePage::TitlePage(QWidget *parent)
     setObjectName(u"Picture2"_qs);
     Controls::setBackground(this, Qt::white);
 
-    Controls::label(this, u"Label6_1"_qs, u"ソフトウェアのタイトル"_qs,
+    Controls::label(this, u"Label6_1"_qs, Texts::Caption::txtTitle.toString(),
                     Twips::rect(240, 120, 1935, 255))
         ->setBuddy(m_txtTitle);
-    Controls::label(this, u"Label6_0"_qs, u"作成者"_qs, Twips::rect(240, 720, 735, 255))
+    Controls::label(this, u"Label6_0"_qs, Texts::Caption::txtName.toString(), Twips::rect(240, 720, 735, 255))
         ->setBuddy(m_txtName);
-    Controls::label(this, u"Label7"_qs, u"バージョン"_qs, Twips::rect(240, 1320, 1095, 255))
+    Controls::label(this, u"Label7"_qs, Texts::Caption::txtVer.toString(), Twips::rect(240, 1320, 1095, 255))
         ->setBuddy(m_txtVer);
-    Controls::label(this, u"Label6_2"_qs, u"作成日時"_qs, Twips::rect(240, 1920, 1935, 255))
+    Controls::label(this, u"Label6_2"_qs, Texts::Caption::txtDiary.toString(), Twips::rect(240, 1920, 1935, 255))
         ->setBuddy(m_txtDiary);
 }
 

@@ -2,6 +2,7 @@
 #include "readme/OutputPath.h"
 
 #include "app/ReadmeSettings.h"
+#include "core/Texts.h"
 
 #include <QDir>
 
@@ -21,11 +22,6 @@ bool isDeviceName(QStringView stem)
            && (stem.first(3).compare(u"COM", Qt::CaseInsensitive) == 0
                || stem.first(3).compare(u"LPT", Qt::CaseInsensitive) == 0)
            && stem.at(3) >= u'1' && stem.at(3) <= u'9';
-}
-
-QString fieldProblem(QStringView caption, const QString &reason)
-{
-    return u"「%1」に使えない名前が入っているため、ReadMe を保存できません（%2）。"_qs.arg(caption, reason);
 }
 
 } // namespace
@@ -57,7 +53,7 @@ QString controlCharacter(QStringView text)
 {
     for (const QChar c : text) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return u"制御文字 (U+%1)"_qs.arg(QString::number(c.unicode(), 16).toUpper(), 4, u'0');
+            return Texts::controlCharacter(c.unicode());
     }
     return {};
 }
@@ -65,30 +61,29 @@ QString controlCharacter(QStringView text)
 QString windowsNameProblem(QStringView name)
 {
     if (name.endsWith(u'.') || name.endsWith(u' '))
-        return u"「%1」は最後が%2で、Windows ではその文字が落とされます"_qs.arg(
-            name, name.endsWith(u'.') ? u"「.」"_qs : u"空白"_qs);
+        return Texts::dropsLastCharacter(name, name.endsWith(u'.'));
     // The extension does not matter, nor do spaces before it: "nul .txt"
     // is the device too.
     QStringView stem = name.first(name.contains(u'.') ? name.indexOf(u'.') : name.size());
     while (stem.endsWith(u' '))
         stem.chop(1);
     if (isDeviceName(stem))
-        return u"「%1」は Windows が装置に使う名前です"_qs.arg(name);
+        return Texts::deviceName(name);
     return {};
 }
 
 QString readmePathProblem(const ReadmeSettings &settings, PathStyle style)
 {
-    const QString fileCaption = u"ファイル名"_qs;
-    const QString folderCaption = u"保存先の指定"_qs;
+    using Texts::unusableName;
+    namespace Caption = Texts::Caption;
     if (const QString c = controlCharacter(settings.cmbFile); !c.isEmpty())
-        return fieldProblem(fileCaption, c + u" を含んでいます"_qs);
+        return unusableName(Caption::cmbFile, Texts::holds(c));
     if (const QString c = controlCharacter(settings.txtPath); !c.isEmpty())
-        return fieldProblem(folderCaption, c + u" を含んでいます"_qs);
+        return unusableName(Caption::txtPath, Texts::holds(c));
     if (style != PathStyle::Windows)
         return {};
     if (const QString p = windowsNameProblem(settings.cmbFile + u".txt"_qs); !p.isEmpty())
-        return fieldProblem(fileCaption, p);
+        return unusableName(Caption::cmbFile, p);
     // Windows takes "/" for a separator too. "." and ".." name folders;
     // a drive "C:" and the empty elements of "\\server" pass as they are.
     const QStringList elements = QString(settings.txtPath).replace(u'/', u'\\').split(u'\\');
@@ -96,7 +91,7 @@ QString readmePathProblem(const ReadmeSettings &settings, PathStyle style)
         if (element == u"." || element == u"..")
             continue;
         if (const QString p = windowsNameProblem(element); !p.isEmpty())
-            return fieldProblem(folderCaption, p);
+            return unusableName(Caption::txtPath, p);
     }
     return {};
 }

@@ -2,31 +2,19 @@
 #include "readme/ReadmeWriter.h"
 
 #include "app/ReadmeSettings.h"
-#include "app/SettingsFields.h"
+#include "core/SettingsFields.h"
+#include "core/Texts.h"
 #include "readme/Cp932Codec.h"
 #include "readme/ReadmeComposer.h"
 #include "readme/SafeFile.h"
 
 namespace ReadmeWriter {
 
-QString emptyFolderMessage()
-{
-    return u"パスを入力してください。"_qs;
-}
-
-QString unencodableMessage(const QString &captions, const QString &what,
-                           const QList<char32_t> &characters)
-{
-    return u"%1に Shift-JIS（コードページ932）で表せない文字があるため、%2を保存できません。\n"
-           u"文字：%3\nこれらの文字を別の文字に置き換えてください。"_qs.arg(
-               captions, what, Cp932Codec::describe(characters));
-}
-
 PreparedFile prepare(const ReadmeSettings &settings, PathStyle style)
 {
     PreparedFile prepared;
     if (settings.txtPath.isEmpty()) {
-        prepared.problem = emptyFolderMessage();
+        prepared.problem = Texts::emptyFolder();
         return prepared;
     }
     prepared.path = readmeFilePath(settings, style);
@@ -39,9 +27,10 @@ PreparedFile prepare(const ReadmeSettings &settings, PathStyle style)
     if (!encoded.ok()) {
         QList<SettingsFields::Field> fields = SettingsFields::storedFields(settings);
         fields.removeIf([](const SettingsFields::Field &field) { return !field.inReadme; });
-        prepared.problem = unencodableMessage(
+        prepared.problem = Texts::unencodable(
             SettingsFields::captionsHolding(fields, encoded.unencodable),
-            u"ReadMe「%1」"_qs.arg(SafeFile::displayPath(prepared.path)), encoded.unencodable);
+            Texts::readme(SafeFile::displayPath(prepared.path)),
+            Cp932Codec::describe(encoded.unencodable));
     }
     prepared.bytes = std::move(encoded.bytes);
     return prepared;

@@ -5,7 +5,6 @@
 #include "readme/PreparedFile.h"
 #include "readme/WriteResult.h"
 
-#include <QList>
 #include <QString>
 
 struct ReadmeSettings;
@@ -15,14 +14,6 @@ struct ReadmeSettings;
 // code page 932, then writes the composed text and one more CR LF, all or
 // nothing. Shows nothing itself.
 namespace ReadmeWriter {
-
-// The message for an empty folder field.
-[[nodiscard]] QString emptyFolderMessage();
-
-// The message for text that code page 932 cannot hold: the captions of the
-// fields that hold it, what cannot be saved, and the characters.
-[[nodiscard]] QString unencodableMessage(const QString &captions, const QString &what,
-                                         const QList<char32_t> &characters);
 
 // Composes, checks and encodes without writing anything.
 [[nodiscard]] PreparedFile prepare(const ReadmeSettings &settings,

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "readme/SafeFile.h"
 
+#include "core/Texts.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,29 +51,28 @@ QString causeOf(const QFileInfo &target, qsizetype size)
 {
     const QFileInfo folder(target.absolutePath());
     if (target.isDir())
-        return u"同じ名前のフォルダがあります。"_qs;
+        return Texts::folderOfSameName();
     if (!folder.isDir())
-        return u"保存先のフォルダ「%1」が見つかりません。"_qs.arg(displayPath(folder.filePath()));
+        return Texts::folderMissing(displayPath(folder.filePath()));
     if (QFile::encodeName(target.fileName()).size() > MaxNameBytes
         || QFile::encodeName(target.absoluteFilePath()).size() > MaxPathBytes)
-        return u"ファイル名が長すぎます。"_qs;
+        return Texts::nameTooLong();
     const QStorageInfo volume(folder.absoluteFilePath());
     if (volume.isValid() && volume.isReadOnly())
-        return u"保存先のドライブは読み取り専用です。"_qs;
+        return Texts::readOnlyDrive();
     if (!folder.isWritable() || (target.exists() && !target.isWritable()))
-        return u"書き込みが許可されていません。"_qs;
+        return Texts::notPermitted();
     if (volume.isValid() && volume.bytesAvailable() < size)
-        return u"ディスクの空きが足りません。"_qs;
-    return u"ファイルを書き込めませんでした。"_qs;
+        return Texts::diskFull();
+    return Texts::notWritten();
 }
 
 WriteResult failure(const QString &path, const QFileInfo &target, qsizetype size,
                     const QString &systemReason)
 {
-    QString message =
-        u"「%1」を保存できませんでした。\n%2"_qs.arg(displayPath(path), causeOf(target, size));
+    QString message = Texts::notSaved(displayPath(path), causeOf(target, size));
     if (!systemReason.isEmpty())
-        message += u"（%1）"_qs.arg(systemReason);
+        message += Texts::systemReason(systemReason);
     return WriteResult::failure(path, message);
 }
 

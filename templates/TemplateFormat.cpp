@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "templates/TemplateFormat.h"
 
+#include "core/Texts.h"
 #include "readme/Cp932Codec.h"
 
 #include <array>
@@ -86,14 +87,11 @@ ParseResult parseTemplateText(QStringView text)
     const QList<QStringView> lines = splitLines(text);
     ParseResult result;
     if (lines.size() < FieldCount && text.contains(u'\r') && !text.contains(u'\n')) {
-        result.error = u"行の終わりが CR だけで、CR LF になっていません。"
-                       u"テンプレートの各行は CR LF で終わる必要があります。"_qs;
+        result.error = Texts::onlyCr();
         return result;
     }
     if (lines.size() < FieldCount) {
-        result.error = u"ファイルが途中で終わっています（%1 行しかありません。少なくとも %2 行と区切りの行 999 が必要です）。"_qs
-                           .arg(lines.size())
-                           .arg(FieldCount);
+        result.error = Texts::endsEarly(lines.size(), FieldCount);
         return result;
     }
     qsizetype index = 0;
@@ -109,7 +107,7 @@ ParseResult parseTemplateText(QStringView text)
             (separated ? result.settings.List2Right : result.settings.list2Left).append(field.value);
     }
     if (!separated)
-        result.error = u"見出しの一覧を区切る行 999 がありません。"_qs;
+        result.error = Texts::noSeparator();
     return result;
 }
 
@@ -118,8 +116,7 @@ ParseResult parseTemplate(QByteArrayView bytes)
     const Cp932Codec::Decoded decoded = Cp932Codec::decode(bytes);
     if (!decoded.ok()) {
         ParseResult result;
-        result.error = u"Shift-JIS（コードページ932）として読めないバイトがあります（%1 バイト目）。"_qs
-                           .arg(decoded.invalidOffset + 1);
+        result.error = Texts::undecodable(decoded.invalidOffset + 1);
         return result;
     }
     return parseTemplateText(decoded.text);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "templates/TemplateStore.h"
 
-#include "app/SettingsFields.h"
+#include "core/SettingsFields.h"
+#include "core/Texts.h"
 #include "readme/Cp932Codec.h"
-#include "readme/ReadmeWriter.h"
 #include "readme/SafeFile.h"
 
 #include <QCoreApplication>
@@ -28,9 +28,6 @@ constexpr QStringView StoreName = u"tmp";
 // Longest file name the file systems accept: 255 UTF-16 units on Windows,
 // 255 bytes elsewhere.
 constexpr qsizetype MaxFileNameLength = 255;
-
-const QString UntickHint =
-    u"「現在の設定をテンプレートとして保存」のチェックを外せば、ReadMe だけを保存できます。"_qs;
 
 // An existing folder "tmp" in `parent`, in any letter case, the exact
 // spelling first; empty when there is none.
@@ -79,44 +76,31 @@ bool windowsNameOrder(const QString &a, const QString &b)
     return a < b;
 }
 
-// "64 MiB を超えています"
-QString beyondTheLimit()
-{
-    return u"%1 MiB を超えています"_qs.arg(TemplateFormat::MaxBytes / (1024 * 1024));
-}
-
-QString tooLargeToRead()
-{
-    return u"テンプレートとしては大きすぎます（%1）。"_qs.arg(beyondTheLimit());
-}
-
 // Opens `path` for reading if it is a regular file. On Unix the file is
 // opened without waiting, since a pipe put in its place would block open()
 // until a writer came, and judged by what was opened, not by its name.
 QString openRegularFile(QFile &file, const QString &path)
 {
-    const QString notRegular =
-        u"通常のファイルではありません（フォルダ、装置、パイプなど）。"_qs;
 #ifdef Q_OS_UNIX
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return u"ファイルを開けませんでした（%1）。"_qs.arg(qt_error_string(errno));
+        return Texts::cannotOpen(qt_error_string(errno));
     struct stat status = {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        return notRegular;
+        return Texts::notRegularFile();
     }
     if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         return {};
     ::close(fd);
 #else
     if (!QFileInfo(path).isFile())
-        return notRegular;
+        return Texts::notRegularFile();
     file.setFileName(path);
     if (file.open(QIODevice::ReadOnly))
         return {};
 #endif
-    return u"ファイルを開けませんでした（%1）。"_qs.arg(file.errorString());
+    return Texts::cannotOpen(file.errorString());
 }
 
 // The whole file, up to the size limit; why it cannot be read, in Japanese.
@@ -124,9 +108,9 @@ QString readTemplateFile(const QString &path, QByteArray &bytes)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return u"ファイルが見つかりません。削除されたか、名前が変えられた可能性があります。"_qs;
+        return Texts::fileMissing();
     if (info.isFile() && info.size() > TemplateFormat::MaxBytes)
-        return tooLargeToRead();
+        return Texts::tooLargeToRead(TemplateFormat::MaxBytes);
     QFile file;
     if (const QString problem = openRegularFile(file, path); !problem.isEmpty())
         return problem;
@@ -134,9 +118,9 @@ QString readTemplateFile(const QString &path, QByteArray &bytes)
     // read is never read without end, and one grown past the limit shows.
     bytes = file.read(std::min<qint64>(file.size(), TemplateFormat::MaxBytes) + 1);
     if (file.error() != QFileDevice::NoError)
-        return u"ファイルを読めませんでした（%1）。"_qs.arg(file.errorString());
+        return Texts::cannotRead(file.errorString());
     if (bytes.size() > TemplateFormat::MaxBytes)
-        return tooLargeToRead();
+        return Texts::tooLargeToRead(TemplateFormat::MaxBytes);
     return {};
 }
 
@@ -200,17 +184,16 @@ QString TemplateStore::titleProblem(const QString &title, PathStyle style)
                                            [&](QChar c) { return forbidden.contains(c); });
     QString reason = controlCharacter(title);
     if (!reason.isEmpty())
-        reason += u" を含んでいます"_qs;
+        reason = Texts::holds(reason);
     else if (badCharacter != title.cend())
-        reason = u"「%1」を含んでいます"_qs.arg(*badCharacter);
+        reason = Texts::holdsCharacter(*badCharacter);
     else if (style == PathStyle::Windows)
         reason = windowsNameProblem(fileName);
     if (reason.isEmpty() && length > MaxFileNameLength)
-        reason = u"ファイル名として長すぎます"_qs;
+        reason = Texts::tooLongForFileName();
     if (reason.isEmpty())
         return {};
-    return u"タイトル「%1」はテンプレートのファイル名に使えません（%2）。\n"_qs.arg(title, reason)
-           + UntickHint;
+    return Texts::titleUnusable(title, reason);
 }
 
 PreparedFile TemplateStore::prepare(const ReadmeSettings &settings) const
@@ -223,21 +206,17 @@ PreparedFile TemplateStore::prepare(const ReadmeSettings &settings) const
     const QList<SettingsFields::Field> fields = SettingsFields::storedFields(settings);
     if (const QString captions = SettingsFields::captionsWithLineBreaks(fields);
         !captions.isEmpty()) {
-        prepared.problem =
-            u"%1に改行が含まれているため、テンプレートを保存できません。\n"_qs.arg(captions)
-            + UntickHint;
+        prepared.problem = Texts::lineBreaks(captions);
         return prepared;
     }
     Cp932Codec::Encoded encoded = Cp932Codec::encode(TemplateFormat::templateText(settings, m_style));
     if (!encoded.ok())
-        prepared.problem = ReadmeWriter::unencodableMessage(
+        prepared.problem = Texts::unencodable(
                                SettingsFields::captionsHolding(fields, encoded.unencodable),
-                               u"テンプレート"_qs, encoded.unencodable)
-                           + u'\n' + UntickHint;
+                               Texts::templateWord(), Cp932Codec::describe(encoded.unencodable))
+                           + u'\n' + Texts::untickHint();
     else if (encoded.bytes.size() > TemplateFormat::MaxBytes)
-        prepared.problem =
-            u"テンプレートが大きすぎるため、保存できません（%1）。\n"_qs.arg(beyondTheLimit())
-            + UntickHint;
+        prepared.problem = Texts::templateTooLarge(TemplateFormat::MaxBytes);
     prepared.bytes = std::move(encoded.bytes);
     return prepared;
 }
@@ -246,7 +225,7 @@ WriteResult TemplateStore::save(const PreparedFile &prepared) const
 {
     WriteResult result = SafeFile::write(prepared);
     if (result.status == WriteResult::Status::Failed)
-        result.message = u"テンプレートを保存できませんでした。\n"_qs + result.message;
+        result.message = Texts::templateNotSaved(result.message);
     return result;
 }
 
@@ -259,7 +238,6 @@ TemplateFormat::ParseResult TemplateStore::LoadTemplate(const QString &name) con
     if (result.ok())
         result = TemplateFormat::parseTemplate(bytes);
     if (!result.ok())
-        result.error = u"テンプレート「%1」を読み込めませんでした。\n%2"_qs.arg(
-            SafeFile::displayPath(path), result.error);
+        result.error = Texts::templateNotLoaded(SafeFile::displayPath(path), result.error);
     return result;
 }

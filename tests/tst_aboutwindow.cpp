@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "TopLevels.h"
+
 #include "app/FontSetup.h"
 #include "app/controls/PictureButton.h"
 #include "windows/AboutWindow.h"
@@ -16,7 +18,7 @@ class TestAboutWindow : public QObject
 
 private Q_SLOTS:
     void initTestCase() { FontSetup::registerSubstitutes(); }
-    void cleanup() { QCOMPARE(QApplication::topLevelWidgets(), QWidgetList()); }
+    void cleanup() { QCOMPARE(TopLevels::leftOver(), QWidgetList()); }
 
     void texts_data()
     {
@@ -39,7 +41,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, label);
         QFETCH(QString, text);
-        AboutWindow window(u":/title.svg"_qs, u":/icon.svg"_qs);
+        AboutWindow window(u":/title.png"_qs, u":/icon.png"_qs);
         QCOMPARE(window.windowTitle(), u"バージョン情報"_qs);
         const auto *const shown = window.findChild<QLabel *>(label);
         QVERIFY(shown);

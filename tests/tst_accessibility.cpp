@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "TemporaryHome.h"
+#include "MainWindowFixture.h"
+#include "QueuedAnswers.h"
+#include "TopLevels.h"
 #include "UserInput.h"
 
-#include "app/FontSetup.h"
 #include "app/MainWindow.h"
 #include "app/ReadmeSettings.h"
 #include "app/controls/Accessibility.h"
@@ -10,26 +11,11 @@
 
 #include <QAccessible>
 #include <QListWidget>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
-
-using UserInput::ModalAnswerer;
 
 namespace {
 
 enum class How { Click, Press };
-
-QWidget *topLevel(const QString &name)
-{
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    const auto found = std::find_if(windows.begin(), windows.end(), [&](const QWidget *window) {
-        return window->objectName() == name && window->isVisible();
-    });
-    return found == windows.end() ? nullptr : *found;
-}
 
 QAccessibleInterface *accessible(QWidget *widget)
 {
@@ -60,33 +46,26 @@ Q_DECLARE_METATYPE(How)
 // The windows as a screen reader sees them through Qt's accessibility
 // interfaces: what each control and window is, what it is called, the order
 // it is read in, and that a button's Press action presses it.
-class TestAccessibility : public QObject
+class TestAccessibility : public QObject, private MainWindowFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        FontSetup::registerSubstitutes();
+        setUpApplication();
         Accessibility::install();
     }
 
     void init()
     {
-        m_temp = std::make_unique<TemporaryHome>();
-        QVERIFY(m_temp->isValid());
+        QVERIFY(makeHome());
         ReadmeSettings stored = ReadmeSettings::atStartup();
         stored.txtTitle = u"保存済み"_qs;
         QVERIFY(m_temp->templateStore().SaveTemplate(stored).written());
     }
 
-    void cleanup()
-    {
-        m_window.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
-    }
+    void cleanup() { QCOMPARE(closeWindow(), QWidgetList()); }
 
     // Each row is run twice on a fresh main window: clicked with the mouse,
     // and pressed through its accessible Press action. The press must change
@@ -172,7 +151,7 @@ private Q_SLOTS:
         QFETCH(QString, opener);
         QFETCH(QString, window);
         QVERIFY(prepare(page, opener, {}));
-        QWidget *const shown = topLevel(window);
+        QWidget *const shown = TopLevels::shownNamed(window);
         QVERIFY(shown);
         QCOMPARE(accessible(shown)->role(), QAccessible::Window);
         QCOMPARE(accessible(shown)->text(QAccessible::Name), shown->windowTitle());
@@ -228,23 +207,20 @@ private:
     // every button has something to act on.
     QWidget *prepare(int page, const QString &opener, const QString &button)
     {
-        m_window = std::make_unique<MainWindow>(m_temp->templateStore());
-        m_window->show();
-        if (!QTest::qWaitForWindowExposed(m_window.get()))
+        if (!openWindow())
             return nullptr;
-        for (int i = 0; i < page; ++i)
-            QTest::mouseClick(m_window->findChild<QWidget *>(u"imgNext"_qs), Qt::LeftButton);
+        goToPage(page);
         if (page == 3) {
-            auto *const left = m_window->findChild<QListWidget *>(u"list2Left"_qs);
-            auto *const right = m_window->findChild<QListWidget *>(u"List2Right"_qs);
+            auto *const left = child<QListWidget>(u"list2Left"_qs);
+            auto *const right = child<QListWidget>(u"List2Right"_qs);
             selectFirst(left);
-            QTest::mouseClick(m_window->findChild<QWidget *>(u"lbl2Right"_qs), Qt::LeftButton);
+            click(u"lbl2Right"_qs);
             selectFirst(left);
             selectFirst(right);
         }
         QWidget *window = m_window.get();
         if (!opener.isEmpty()) {
-            QTest::mouseClick(m_window->findChild<QWidget *>(opener), Qt::LeftButton);
+            click(opener);
             window = otherWindow();
             if (!window)
                 return nullptr;
@@ -266,7 +242,7 @@ private:
 
     void act(QWidget *button, How how)
     {
-        ModalAnswerer answerer(ModalAnswerer::Press::Ok, u"新しい項目"_qs);
+        const QueuedAnswers answers({{true, u"新しい項目"_qs}});
         if (how == How::Click)
             QTest::mouseClick(button, Qt::LeftButton);
         else
@@ -289,8 +265,6 @@ private:
                 s.list2Left.join(u'|'), s.List2Right.join(u'|'), s.txtPath};
     }
 
-    std::unique_ptr<TemporaryHome> m_temp;
-    std::unique_ptr<MainWindow> m_window;
 };
 
 QTEST_MAIN(TestAccessibility)

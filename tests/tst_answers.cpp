@@ -1,24 +1,25 @@
 // SPDX-License-Identifier: MIT
-#include "TemporaryHome.h"
+#include "MainWindowFixture.h"
 #include "UserInput.h"
 
 #include "app/ChoiceLists.h"
-#include "app/FontSetup.h"
 #include "app/MainWindow.h"
 #include "app/ReadmeSettings.h"
 #include "templates/TemplateStore.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QSignalSpy>
 #include <QSpontaneKeyEvent>
-#include <QStandardPaths>
-#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
-
-#include <memory>
 
 namespace {
 
@@ -91,34 +92,24 @@ void turnWheel(QWidget *widget, int notches)
 // No answer changes unless the user changes it: the fields hold text of any
 // length, the wheel leaves fields alone that the user is not in, a click
 // never grays a check box, and a key held down presses a button once.
-class TestAnswers : public QObject
+class TestAnswers : public QObject, private MainWindowFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        FontSetup::registerSubstitutes();
-    }
+    void initTestCase() { setUpApplication(); }
 
     // A fault here could walk the wizard to its end: HOME and the template
     // store are temporary.
     void init()
     {
-        m_temp = std::make_unique<TemporaryHome>();
-        QVERIFY(m_temp->isValid());
-        m_window = std::make_unique<MainWindow>(m_temp->templateStore());
-        m_window->show();
-        QApplication::setActiveWindow(m_window.get());
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QVERIFY(makeHome());
+        QVERIFY(openWindow(Wait::Active));
     }
 
     void cleanup()
     {
-        m_window.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
+        QCOMPARE(closeWindow(), QWidgetList());
         QVERIFY(QDir(m_temp->home.path()).isEmpty());
         QVERIFY(QDir(m_temp->store.path()).isEmpty());
     }
@@ -287,17 +278,6 @@ private Q_SLOTS:
     }
 
 private:
-    [[nodiscard]] QWidget *child(const QString &name) const
-    {
-        return m_window->findChild<QWidget *>(name);
-    }
-
-    void goToPage(int page)
-    {
-        while (m_window->wizardPage() < page)
-            QTest::mouseClick(child(u"imgNext"_qs), Qt::LeftButton);
-    }
-
     // Walks to the page that holds `name` and returns the control.
     QWidget *showPageOf(const QString &name)
     {
@@ -307,8 +287,6 @@ private:
         return widget;
     }
 
-    std::unique_ptr<TemporaryHome> m_temp;
-    std::unique_ptr<MainWindow> m_window;
 };
 
 QTEST_MAIN(TestAnswers)

@@ -61,12 +61,15 @@ private Q_SLOTS:
     }
 
     // A drop-down field shows its first entry; the list has none selected.
+    // The pages behind page 0 are built once the window is on screen.
     void offeredAtStart()
     {
         QFETCH(QString, control);
         QFETCH(QStringList, entries);
         QTemporaryDir store;
-        const MainWindow window{TemplateStore(store.path())};
+        MainWindow window{TemplateStore(store.path())};
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         QStringList offered;
         if (const auto *combo = window.findChild<QComboBox *>(control)) {
             for (int i = 0; i < combo->count(); ++i)

@@ -10,8 +10,8 @@
 #include <QTest>
 
 using namespace ReadmeComposer;
-using CoreFixtures::readAll;
-using CoreFixtures::workedExample;
+using CoreFixtures::readFile;
+using CoreFixtures::sampleToolAnswers;
 
 namespace {
 
@@ -30,7 +30,7 @@ class TestComposer : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void workedExample_isExactToTheCharacter()
+    void sampleToolReadmeIsExactToTheCharacter()
     {
         const QString expected = u"------------------------------------------------------------------------\r\n"
                                  u"【   ソフト名   】SampleTool\r\n"
@@ -46,7 +46,7 @@ private Q_SLOTS:
                                  u"------------------------------------------------------------------------\r\n"
                                  u"【はじめに】\r\n\r\n\r\n\r\n"
                                  u"【注意事項】\r\n\r\n\r\n\r\n"_qs;
-        const QString text = ComposeReadme(workedExample());
+        const QString text = ComposeReadme(sampleToolAnswers());
         QCOMPARE(text, expected);
         QCOMPARE(text.size(), 380);
         QCOMPARE(text.count(u"\r\n"_qs), 20);
@@ -115,7 +115,7 @@ private Q_SLOTS:
         QVERIFY2(text.endsWith(expectedTail), qPrintable(text.right(60)));
     }
 
-    void values_areVerbatim()
+    void valuesAreVerbatim()
     {
         ReadmeSettings s = emptyAnswers();
         s.txtName = u"  spaced  "_qs;
@@ -128,7 +128,7 @@ private Q_SLOTS:
         QCOMPARE(lines.at(13), u"【 見出し 】"_qs);
     }
 
-    void manyHeadings_haveNoSixteenBitLimit()
+    void manyHeadingsHaveNoSixteenBitLimit()
     {
         ReadmeSettings s = emptyAnswers();
         for (int i = 0; i < 40000; ++i)
@@ -147,14 +147,14 @@ private Q_SLOTS:
     {
         const QDir sources(QStringLiteral(TESSEL_DISTRIBUTION));
         const TemplateFormat::ParseResult parsed =
-            TemplateFormat::parseTemplate(readAll(sources.filePath(u"NeatTessel.tmp"_qs)));
+            TemplateFormat::parseTemplate(readFile(sources.filePath(u"NeatTessel.tmp"_qs)));
         QVERIFY2(parsed.ok(), qPrintable(parsed.error));
         ReadmeSettings settings = parsed.settings;
         settings.txtPath = sources.path();
         const PreparedFile frame = ReadmeWriter::prepare(settings);
         QVERIFY2(frame.ok(), qPrintable(frame.problem));
 
-        QByteArray shipped = readAll(QStringLiteral(TESSEL_SHIPPED_README));
+        QByteArray shipped = readFile(QStringLiteral(TESSEL_SHIPPED_README));
         const QStringList sections = sources.entryList({u"*.txt"_qs}, QDir::Files, QDir::Name);
         QCOMPARE(sections.size(), settings.List2Right.size());
         qsizetype at = 0;
@@ -162,7 +162,7 @@ private Q_SLOTS:
             const QByteArray heading =
                 Cp932Codec::encode(u"【"_qs + settings.List2Right.at(i) + u"】\r\n"_qs).bytes;
             const QByteArray section = Cp932Codec::encode(
-                QString::fromUtf8(readAll(sources.filePath(sections.at(i)))).replace(u'\n', u"\r\n"_qs)).bytes;
+                QString::fromUtf8(readFile(sources.filePath(sections.at(i)))).replace(u'\n', u"\r\n"_qs)).bytes;
             at = shipped.indexOf(heading, at);
             QVERIFY2(at >= 0, qPrintable(settings.List2Right.at(i)));
             at += heading.size();

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
+#include "CoreFixtures.h"
+
 #include "app/ChoiceLists.h"
 #include "app/FinishSequence.h"
 #include "app/ReadmeSettings.h"
+#include "core/Texts.h"
 #include "readme/OutputPath.h"
+#include "readme/SafeFile.h"
 #include "templates/TemplateStore.h"
 
 #include <QDir>
@@ -11,17 +15,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using CoreFixtures::entriesOf;
 using FinishSequence::Outcome;
 
 namespace {
-
-const QString UntickHint =
-    u"「現在の設定をテンプレートとして保存」のチェックを外せば、ReadMe だけを保存できます。"_qs;
-
-QStringList entriesOf(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-}
 
 // Every file below `folder`, hidden ones included.
 QStringList filesBelow(const QString &folder)
@@ -40,6 +37,7 @@ void setField(ReadmeSettings &s, const QString &field, const QString &value)
         return;
     }
     const QHash<QString, QString ReadmeSettings::*> members = {
+        {u"txtTitle"_qs, &ReadmeSettings::txtTitle},
         {u"txtName"_qs, &ReadmeSettings::txtName},
         {u"cmbKakko"_qs, &ReadmeSettings::cmbKakko},
         {u"cmbFile"_qs, &ReadmeSettings::cmbFile},
@@ -56,7 +54,7 @@ class TestFinish : public QObject
 
 private Q_SLOTS:
     // The texts whose exact characters are easy to get wrong.
-    void startup_valuesAndSuggestions()
+    void startupValuesAndSuggestions()
     {
         const ReadmeSettings s = ReadmeSettings::atStartup();
         QCOMPARE(s.list2Left.at(4), QString::fromUtf16(u"\uFF72\uFF9D\uFF7D\uFF84\uFF70\uFF99/"
@@ -77,7 +75,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("outcome");
         QTest::addColumn<QStringList>("readmeFolder");
         QTest::addColumn<QStringList>("storeFolder");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("message"); // "%1" stands for the folder
 
         const int nothing = int(Outcome::NothingWritten);
         const QStringList readme{u"ReadMe.txt"_qs};
@@ -92,16 +90,16 @@ private Q_SLOTS:
             << QString();
         QTest::newRow("empty folder: the path message")
             << u"t"_qs << QString() << 1 << nothing << QStringList() << QStringList()
-            << u"パスを入力してください。"_qs;
+            << Texts::emptyFolder();
         QTest::newRow("bad title writes not even the ReadMe")
             << u"a/b"_qs << u"out"_qs << 1 << nothing << QStringList() << QStringList()
-            << u"「/」"_qs;
+            << Texts::holdsCharacter(u'/');
         QTest::newRow("character without a code writes nothing")
             << u"🎉"_qs << u"out"_qs << 1 << nothing << QStringList() << QStringList()
             << u"U+1F389"_qs;
         QTest::newRow("missing folder writes nothing")
             << u"t"_qs << u"out/missing"_qs << 1 << nothing << QStringList() << QStringList()
-            << u"見つかりません"_qs;
+            << Texts::folderMissing(u"%1"_qs);
     }
 
     void finish()
@@ -125,6 +123,7 @@ private Q_SLOTS:
 
         const FinishSequence::Result result = FinishSequence::FinishWizard(s, store);
         QCOMPARE(int(result.outcome), outcome);
+        message.replace(u"%1"_qs, SafeFile::displayPath(s.txtPath));
         QVERIFY2(result.message.contains(message), qPrintable(result.message));
         QCOMPARE(entriesOf(dir.filePath(u"out"_qs)), readmeFolder);
         QCOMPARE(entriesOf(store.folder()), storeFolder);
@@ -134,29 +133,64 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("value"); // a folder is below the test's folder
-        QTest::addColumn<QString>("named");
+        QTest::addColumn<QString>("message"); // "%1" stands for the ReadMe's path
         QTest::addColumn<bool>("templateOnly");
 
+        // The messages to the letter, with the captions of the pages: the
+        // one place where the tests spell them out.
+        const QString badName = u"に使えない名前が入っているため、ReadMe を保存できません"_qs;
+        const QString noCode = u"に Shift-JIS（コードページ932）で表せない文字があるため、"_qs;
+        const QString replace = u"\nこれらの文字を別の文字に置き換えてください。"_qs;
+        const QString untick =
+            u"\n「現在の設定をテンプレートとして保存」のチェックを外せば、ReadMe だけを保存できます。"_qs;
         QTest::newRow("NUL in the file name")
-            << u"cmbFile"_qs << QString::fromUtf16(u"a\0b", 3) << u"「ファイル名」"_qs << false;
+            << u"cmbFile"_qs << QString::fromUtf16(u"a\0b", 3)
+            << u"「ファイル名」"_qs + badName + u"（制御文字 (U+0000) を含んでいます）。"_qs << false;
         QTest::newRow("control character in the folder")
-            << u"txtPath"_qs << u"out\x1f"_qs << u"「保存先の指定」"_qs << false;
-        QTest::newRow("DEL in the folder") << u"txtPath"_qs << u"out/\x7f"_qs
-                                           << u"「保存先の指定」"_qs << false;
+            << u"txtPath"_qs << u"out\x1f"_qs
+            << u"「保存先の指定」"_qs + badName + u"（制御文字 (U+001F) を含んでいます）。"_qs << false;
+        QTest::newRow("DEL in the folder")
+            << u"txtPath"_qs << u"out/\x7f"_qs
+            << u"「保存先の指定」"_qs + badName + u"（制御文字 (U+007F) を含んでいます）。"_qs << false;
+        QTest::newRow("empty folder") << u"txtPath"_qs << QString() << u"パスを入力してください。"_qs
+                                      << false;
         QTest::newRow("character without a code in the ReadMe")
-            << u"txtName"_qs << u"😀"_qs << u"「作成者」"_qs << false;
-        QTest::newRow("lone CR in a value") << u"txtName"_qs << u"a\rb"_qs << u"「作成者」"_qs
-                                            << true;
+            << u"txtName"_qs << u"😀"_qs
+            << u"「作成者」"_qs + noCode + u"ReadMe「%1」を保存できません。\n文字：「😀」(U+1F600)"_qs
+                   + replace
+            << false;
+        QTest::newRow("title that cannot name a file")
+            << u"txtTitle"_qs << u"a/b"_qs
+            << u"タイトル「a/b」はテンプレートのファイル名に使えません（「/」を含んでいます）。"_qs + untick
+            << true;
+        QTest::newRow("lone CR in a value")
+            << u"txtName"_qs << u"a\rb"_qs
+            << u"「作成者」に改行が含まれているため、テンプレートを保存できません。"_qs + untick << true;
         QTest::newRow("line break in an available heading")
-            << u"list2Left"_qs << u"a\nb"_qs << u"「項目の追加（左の一覧）」"_qs << true;
+            << u"list2Left"_qs << u"a\nb"_qs
+            << u"「項目の追加（左の一覧）」に改行が含まれているため、テンプレートを保存できません。"_qs
+                   + untick
+            << true;
         QTest::newRow("character without a code in the folder")
-            << u"txtPath"_qs << u"out/é"_qs << u"「保存先の指定」"_qs << true;
+            << u"txtPath"_qs << u"out/é"_qs
+            << u"「保存先の指定」"_qs + noCode + u"テンプレートを保存できません。\n文字：「é」(U+00E9)"_qs
+                   + replace + untick
+            << true;
         QTest::newRow("character without a code in an available heading")
-            << u"list2Left"_qs << u"€"_qs << u"「項目の追加（左の一覧）」"_qs << true;
+            << u"list2Left"_qs << u"€"_qs
+            << u"「項目の追加（左の一覧）」"_qs + noCode
+                   + u"テンプレートを保存できません。\n文字：「€」(U+20AC)"_qs + replace + untick
+            << true;
         QTest::newRow("character without a code in the file name")
-            << u"cmbFile"_qs << u"é"_qs << u"「ファイル名」"_qs << true;
+            << u"cmbFile"_qs << u"é"_qs
+            << u"「ファイル名」"_qs + noCode + u"テンプレートを保存できません。\n文字：「é」(U+00E9)"_qs
+                   + replace + untick
+            << true;
         QTest::newRow("inside the bracket style, which the ReadMe does not use")
-            << u"cmbKakko"_qs << u"【é】"_qs << u"「カッコの種類」"_qs << true;
+            << u"cmbKakko"_qs << u"【é】"_qs
+            << u"「カッコの種類」"_qs + noCode + u"テンプレートを保存できません。\n文字：「é」(U+00E9)"_qs
+                   + replace + untick
+            << true;
     }
 
     // Nothing is written; the message names the field by its caption. Where
@@ -166,7 +200,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, field);
         QFETCH(QString, value);
-        QFETCH(QString, named);
+        QFETCH(QString, message);
         QFETCH(bool, templateOnly);
         QTemporaryDir root;
         const QDir dir(root.path());
@@ -174,12 +208,13 @@ private Q_SLOTS:
         const TemplateStore store(dir.filePath(u"store"_qs));
         ReadmeSettings s = ReadmeSettings::atStartup();
         s.txtPath = dir.filePath(u"out"_qs);
-        setField(s, field, field == u"txtPath" ? dir.filePath(value) : value);
+        setField(s, field, field == u"txtPath" && !value.isEmpty() ? dir.filePath(value) : value);
 
         const FinishSequence::Result result = FinishSequence::FinishWizard(s, store);
         QCOMPARE(result.outcome, Outcome::NothingWritten);
-        QVERIFY2(result.message.contains(named), qPrintable(result.message));
-        QCOMPARE(result.message.contains(UntickHint), templateOnly);
+        QCOMPARE(result.message,
+                 message.replace(u"%1"_qs, SafeFile::displayPath(readmeFilePath(s))));
+        QCOMPARE(result.message.contains(Texts::untickHint()), templateOnly);
         QCOMPARE(filesBelow(root.path()), QStringList());
 
         s.chkTemp = CheckValue::Unticked;
@@ -224,7 +259,7 @@ private Q_SLOTS:
             const FinishSequence::Result result =
                 FinishSequence::FinishWizard(s, store);
             QCOMPARE(result.outcome, saved ? Outcome::Finished : Outcome::NothingWritten);
-            QVERIFY2(result.message.contains(saved ? QString() : u"長すぎ"_qs),
+            QVERIFY2(result.message.contains(saved ? QString() : Texts::tooLongForFileName()),
                      qPrintable(result.message));
         }
         QCOMPARE(entriesOf(s.txtPath), saved ? QStringList{u"ReadMe.txt"_qs} : QStringList());
@@ -234,7 +269,7 @@ private Q_SLOTS:
             QCOMPARE(store.LoadTemplate(s.txtTitle).settings.txtName, u"second"_qs);
     }
 
-    void templateFailure_afterTheReadMe_saysSo()
+    void templateFailureAfterTheReadMeSaysSo()
     {
         QTemporaryDir root;
         const TemplateStore store(root.filePath(u"no-such-store"_qs));
@@ -243,8 +278,9 @@ private Q_SLOTS:
         const FinishSequence::Result result = FinishSequence::FinishWizard(s, store);
         QCOMPARE(result.outcome, Outcome::TemplateFailed);
         QVERIFY(QFile::exists(root.filePath(u"ReadMe.txt"_qs)));
-        QVERIFY2(result.message.contains(u"ReadMe.txt」は保存しました"_qs), qPrintable(result.message));
-        QVERIFY2(result.message.contains(u"テンプレートを保存できませんでした"_qs),
+        const QString readme = SafeFile::displayPath(root.filePath(u"ReadMe.txt"_qs));
+        QVERIFY2(result.message.startsWith(
+                     Texts::readmeSavedTemplateNot(readme, Texts::templateNotSaved(QString()))),
                  qPrintable(result.message));
     }
 };

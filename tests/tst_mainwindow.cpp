@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "TemporaryHome.h"
+#include "CoreFixtures.h"
+#include "MainWindowFixture.h"
+#include "QueuedAnswers.h"
+#include "TopLevels.h"
 #include "UserInput.h"
 
 #include "app/ChoiceLists.h"
-#include "app/FontSetup.h"
 #include "app/MainWindow.h"
 #include "app/ReadmeSettings.h"
+#include "core/Texts.h"
 #include "readme/Cp932Codec.h"
 #include "readme/OutputPath.h"
 #include "templates/TemplatePicker.h"
@@ -20,13 +23,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-
-using UserInput::ModalAnswerer;
+using CoreFixtures::readFile;
+using TopLevels::firstNamed;
 
 namespace {
 
@@ -66,27 +66,9 @@ QByteArray readmeFile(const QString &title = QString())
     return Cp932Codec::encode(startupReadme(title) + CrLf).bytes;
 }
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("missing");
-}
-
-QWidgetList topLevels(const QString &name)
-{
-    QWidgetList found = QApplication::topLevelWidgets();
-    found.removeIf([&](const QWidget *window) { return window->objectName() != name; });
-    return found;
-}
-
-QWidget *topLevel(const QString &name)
-{
-    return topLevels(name).value(0); // null when there is none
-}
-
 QPlainTextEdit *previewText()
 {
-    return topLevel(u"frmPreview"_qs)->findChild<QPlainTextEdit *>(u"txtPreview"_qs);
+    return firstNamed(u"frmPreview"_qs)->findChild<QPlainTextEdit *>(u"txtPreview"_qs);
 }
 
 // What the preview shows of a composed text: its line ends as line breaks.
@@ -101,32 +83,20 @@ QString shown(const QString &composed)
 // keyboard, the finish sequence with its messages, the preview and the
 // secondary windows. HOME and the template store are temporary folders,
 // fresh for every test.
-class TestMainWindow : public QObject
+class TestMainWindow : public QObject, private MainWindowFixture
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        FontSetup::registerSubstitutes();
-    }
+    void initTestCase() { setUpApplication(); }
 
     void init()
     {
-        m_temp = std::make_unique<TemporaryHome>();
-        QVERIFY(m_temp->isValid());
-        m_window = std::make_unique<MainWindow>(m_temp->templateStore());
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(makeHome());
+        QVERIFY(openWindow());
     }
 
-    void cleanup()
-    {
-        m_window.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
-    }
+    void cleanup() { QCOMPARE(closeWindow(), QWidgetList()); }
 
     void startupState()
     {
@@ -134,7 +104,7 @@ private Q_SLOTS:
         QCOMPARE(visiblePages(), QStringList{u"Picture1"_qs});
         QCOMPARE(child<QLabel>(u"lblItem"_qs)->text(), steps(0));
         QCOMPARE(m_window->settings(), ReadmeSettings::atStartup());
-        QVERIFY(!topLevel(u"frmPreview"_qs));
+        QVERIFY(!firstNamed(u"frmPreview"_qs));
 #ifdef Q_OS_WIN
         QCOMPARE(child<QLineEdit>(u"txtPath"_qs)->text(), u"C:\\"_qs);
 #else
@@ -185,7 +155,7 @@ private Q_SLOTS:
     void loadedTemplateFillsControlsAndSurvivesPaging()
     {
         click(u"lbltmp"_qs);
-        auto *picker = qobject_cast<TemplatePicker *>(topLevel(u"frmTemplate"_qs));
+        auto *picker = qobject_cast<TemplatePicker *>(firstNamed(u"frmTemplate"_qs));
         QVERIFY(picker);
         const ReadmeSettings loaded = {
             .txtTitle = u"Title"_qs, .txtName = u"Author"_qs, .txtVer = u"1.00"_qs,
@@ -202,13 +172,35 @@ private Q_SLOTS:
         expected.chkEdit = CheckValue::Grayed;
         QCOMPARE(m_window->settings(), expected);
         QCOMPARE(m_window->wizardPage(), 0);
-        QVERIFY(!topLevel(u"frmPreview"_qs));
+        QVERIFY(!firstNamed(u"frmPreview"_qs));
         goToPage(4);
         auto *temp = child<QCheckBox>(u"chkTemp"_qs);
         QTest::mouseClick(temp, Qt::LeftButton, Qt::NoModifier, QPoint(8, temp->height() / 2));
         expected.chkTemp = CheckValue::Unticked;
         goToPage(1);
         QCOMPARE(m_window->settings(), expected);
+    }
+
+    // Before the window is first on screen the pages behind page 0 are not
+    // built yet: a template loaded then reaches their controls once they
+    // are, and the check boxes keep their own values.
+    void templateLoadedBeforeTheWindowIsShown()
+    {
+        MainWindow window(m_temp->templateStore());
+        ReadmeSettings loaded = ReadmeSettings::atStartup();
+        loaded.txtTitle = u"Title"_qs;
+        loaded.cmbLine = u"_/_/"_qs;
+        loaded.List2Right = {u"謝辞"_qs};
+        loaded.chkTemp = CheckValue::Unticked;
+        loaded.chkEdit = CheckValue::Ticked;
+        window.applyTemplate(loaded);
+        ReadmeSettings expected = loaded;
+        expected.chkTemp = CheckValue::Ticked;
+        expected.chkEdit = CheckValue::Grayed;
+        QCOMPARE(window.settings(), expected);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.settings(), expected);
     }
 
     // Next has the focus at start; Enter and Space press the buttons; Tab
@@ -270,14 +262,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("named");  // what the message must name
         QTest::addColumn<QStringList>("written");
         const QStringList none;
-        QTest::newRow("empty folder") << u"Tool"_qs << QString() << u"パスを入力してください。"_qs
-                                      << none;
+        QTest::newRow("empty folder") << u"Tool"_qs << QString() << Texts::emptyFolder() << none;
         QTest::newRow("folder does not exist")
             << u"Tool"_qs << u"~/missing"_qs << u"missing"_qs << none;
         QTest::newRow("title not in code page 932") << u"😀 Tool"_qs << u"~"_qs << u"😀"_qs << none;
         QTest::newRow("title cannot name a template") << u"a/b"_qs << u"~"_qs << u"a/b"_qs << none;
         QTest::newRow("template cannot be saved after the ReadMe")
-            << u"Blocked"_qs << u"~"_qs << u"テンプレートを保存できませんでした"_qs
+            << u"Blocked"_qs << u"~"_qs << Texts::templateNotSaved(QString())
             << QStringList{u"ReadMe.txt"_qs};
     }
 
@@ -295,19 +286,19 @@ private Q_SLOTS:
         typeInto(u"txtPath"_qs, QString(folder).replace(u'~', m_temp->home.path()));
         const ReadmeSettings before = m_window->settings();
         {
-            ModalAnswerer answerer;
+            const QueuedAnswers answers;
             click(u"imgNext"_qs);
-            QCOMPARE(answerer.seen.size(), 1);
-            QCOMPARE(answerer.seen[0].title, u"NeatTessel"_qs);
-            QVERIFY2(answerer.seen[0].text.contains(named), qPrintable(answerer.seen[0].text));
+            QCOMPARE(answers.seen().size(), 1);
+            QCOMPARE(answers.seen()[0].title, u"NeatTessel"_qs);
+            QVERIFY2(answers.seen()[0].text.contains(named), qPrintable(answers.seen()[0].text));
         }
         QVERIFY(m_window->isVisible());
         QCOMPARE(visiblePages(), QStringList{u"Picture6"_qs});
         QCOMPARE(m_window->settings(), before);
         QCOMPARE(QDir(m_temp->home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), written);
         QVERIFY(storeFiles().isEmpty());
-        QCOMPARE(topLevels(u"frmPreview"_qs).size(), folder.isEmpty() ? 0 : 1);
-        QVERIFY(!topLevel(u"frmPreview"_qs) || !topLevel(u"frmPreview"_qs)->isVisible());
+        QCOMPARE(TopLevels::named(u"frmPreview"_qs).size(), folder.isEmpty() ? 0 : 1);
+        QVERIFY(!firstNamed(u"frmPreview"_qs) || !firstNamed(u"frmPreview"_qs)->isVisible());
 
         typeInto(u"txtTitle"_qs, u"Tool"_qs);
         typeInto(u"txtPath"_qs, m_temp->home.path());
@@ -322,7 +313,7 @@ private Q_SLOTS:
     void previewOnFirstPage()
     {
         click(u"imgPre"_qs);
-        QPointer<QWidget> preview = topLevel(u"frmPreview"_qs);
+        QPointer<QWidget> preview = firstNamed(u"frmPreview"_qs);
         QVERIFY(preview && preview->isVisible() && !preview->isModal());
         QCOMPARE(previewText()->toPlainText(), shown(startupReadme()));
         preview->close();
@@ -330,7 +321,7 @@ private Q_SLOTS:
         typeInto(u"txtTitle"_qs, u"Tool"_qs);
         click(u"imgPre"_qs);
         click(u"imgPre"_qs);
-        QCOMPARE(topLevels(u"frmPreview"_qs).size(), 1);
+        QCOMPARE(TopLevels::named(u"frmPreview"_qs).size(), 1);
         QPlainTextEdit *const text = previewText();
         QCOMPARE(text->toPlainText(), shown(startupReadme(u"Tool"_qs)));
 
@@ -357,7 +348,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, maximised);
         click(u"imgPre"_qs);
-        QWidget *const preview = topLevel(u"frmPreview"_qs);
+        QWidget *const preview = firstNamed(u"frmPreview"_qs);
         if (maximised)
             preview->showMaximized();
         preview->showMinimized();
@@ -385,7 +376,7 @@ private Q_SLOTS:
         for (const QString &button : {u"lblDir"_qs, u"imgPre"_qs, u"lblDir"_qs, u"imgPre"_qs})
             click(button);
         QVERIFY(QDir(m_temp->home.path()).mkdir(u"chosen"_qs));
-        Q_EMIT qobject_cast<SaveFolderPicker *>(topLevel(u"frmSave"_qs))
+        Q_EMIT qobject_cast<SaveFolderPicker *>(firstNamed(u"frmSave"_qs))
             ->folderChosen(m_temp->home.filePath(u"chosen"_qs));
 
         // Each window is deleted when it closes, so the order of deletion is
@@ -395,9 +386,9 @@ private Q_SLOTS:
         QStringList deleted;
         QObject receiver; // goes before `deleted` does
         for (const QString &name : order) {
-            QCOMPARE(topLevels(name).size(), 1);
-            QVERIFY2(topLevel(name)->isVisible(), qPrintable(name));
-            connect(topLevel(name), &QObject::destroyed, &receiver,
+            QCOMPARE(TopLevels::named(name).size(), 1);
+            QVERIFY2(firstNamed(name)->isVisible(), qPrintable(name));
+            connect(firstNamed(name), &QObject::destroyed, &receiver,
                     [&deleted, name] { deleted.append(name); });
         }
         if (finish)
@@ -410,25 +401,6 @@ private Q_SLOTS:
     }
 
 private:
-    template <typename T = QWidget>
-    [[nodiscard]] T *child(const QString &name) const { return m_window->findChild<T *>(name); }
-
-    void click(const QString &name)
-    {
-        QWidget *const widget = child(name);
-        QVERIFY2(widget && widget->isVisible(), qPrintable(name));
-        QTest::mouseClick(widget, Qt::LeftButton);
-    }
-
-    // Walks from the page on show to `page` with Next or Back.
-    void goToPage(int page)
-    {
-        while (m_window->wizardPage() < page)
-            click(u"imgNext"_qs);
-        while (m_window->wizardPage() > page)
-            click(u"imgBack"_qs);
-    }
-
     // Selects everything in a text field and replaces it by typing.
     static void retype(QWidget *field, const QString &text)
     {
@@ -478,8 +450,6 @@ private:
         return QDir(m_temp->store.path()).entryList(QDir::Files | QDir::Hidden);
     }
 
-    std::unique_ptr<TemporaryHome> m_temp;
-    std::unique_ptr<MainWindow> m_window;
 };
 
 QTEST_MAIN(TestMainWindow)

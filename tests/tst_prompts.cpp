@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: MIT
-#include "UserInput.h"
-
 #include "app/FontSetup.h"
 #include "app/Prompts.h"
 #include "app/controls/Controls.h"
+#include "core/Texts.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QFontInfo>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
-
-using UserInput::ModalAnswerer;
+#include <QTimer>
 
 // The message and input boxes speak Japanese whatever the locale, and draw
-// in the windows' own font rather than the desktop's.
+// in the windows' own font rather than the desktop's. The one test that
+// shows the real boxes: the others answer them through Prompts' queue.
 class TestPrompts : public QObject
 {
     Q_OBJECT
@@ -36,18 +39,31 @@ private Q_SLOTS:
         QFETCH(bool, input);
         QFETCH(QStringList, buttons);
         QWidget window;
-        ModalAnswerer answerer;
+        // Runs once the box's own event loop has started, the box on show.
+        QStringList shownButtons;
+        QString title;
+        QFont font;
+        QTimer::singleShot(0, &window, [&] {
+            auto *const box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            for (const QPushButton *button : box->findChildren<QPushButton *>())
+                shownButtons.append(button->text());
+            shownButtons.sort();
+            title = box->windowTitle();
+            font = box->findChild<QLabel *>()->font();
+            box->done(QDialog::Accepted);
+        });
         if (input)
-            (void)Prompts::askText(&window, u"追加したい項目名"_qs, u"Tessel"_qs);
+            (void)Prompts::askText(&window, Texts::newHeadingPrompt(), u"Tessel"_qs);
         else
-            Prompts::showMessage(&window, u"パスを入力してください。"_qs);
-        QCOMPARE(answerer.seen.size(), 1);
-        const ModalAnswerer::Seen &box = answerer.seen.first();
-        QCOMPARE(box.buttons, buttons);
+            Prompts::showMessage(&window, Texts::emptyFolder());
+        QCOMPARE(shownButtons, buttons);
+        QCOMPARE(title, input ? u"Tessel"_qs : u"NeatTessel"_qs);
         const QFont expected = Controls::uiFont(9);
-        QCOMPARE(QFontInfo(box.font).family(), QFontInfo(expected).family());
-        QCOMPARE(box.font.pointSizeF(), expected.pointSizeF());
-        QCOMPARE(box.font.stretch(), expected.stretch());
+        QCOMPARE(QFontInfo(font).family(), QFontInfo(expected).family());
+        QCOMPARE(font.pointSizeF(), expected.pointSizeF());
+        QCOMPARE(font.stretch(), expected.stretch());
     }
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "CoreFixtures.h"
 #include "app/ReadmeSettings.h"
+#include "core/Texts.h"
 #include "readme/OutputPath.h"
 #include "readme/ReadmeComposer.h"
 #include "readme/ReadmeWriter.h"
@@ -12,6 +13,10 @@
 #include <QTest>
 
 using namespace CoreFixtures;
+
+// The cause a failure names, given the folder written to.
+using Cause = QString (*)(const QString &folder);
+Q_DECLARE_METATYPE(Cause)
 
 class TestReadmeWriter : public QObject
 {
@@ -62,26 +67,26 @@ private Q_SLOTS:
         QCOMPARE(readmeFilePath(s, PathStyle(style)), expected);
     }
 
-    void outputFolderPath_emptyTextIsTheSeparatorAlone()
+    void emptyFolderTextIsTheSeparatorAlone()
     {
         QCOMPARE(OutputFolderPath(QString(), PathStyle::Windows), u"\\"_qs);
         QCOMPARE(OutputFolderPath(QString(), PathStyle::Posix), u"/"_qs);
     }
 
-    void initialFolder_isPlatformRoot()
+    void initialFolderIsPlatformRoot()
     {
         QCOMPARE(initialFolder(PathStyle::Windows), u"C:\\"_qs);
         QCOMPARE(initialFolder(PathStyle::Posix), QDir::homePath() + u'/');
     }
 
-    void workedExample_writes471Bytes()
+    void sampleToolReadmeIs471Bytes()
     {
         QTemporaryDir dir;
-        const ReadmeSettings s = workedExample(dir.path());
+        const ReadmeSettings s = sampleToolAnswers(dir.path());
         const WriteResult result = WriteReadmeFile(s, PathStyle::Posix);
         QVERIFY2(result.written(), qPrintable(result.message));
         QCOMPARE(result.path, dir.filePath(u"ReadMe.txt"_qs));
-        const QByteArray bytes = readAll(result.path);
+        const QByteArray bytes = readFile(result.path);
         QCOMPARE(bytes.size(), 471);
         QVERIFY(bytes.startsWith(QByteArray(72, '-') + "\r\n\x81\x79   \x83\x5c"));
         QVERIFY(bytes.endsWith("\x81\x7a\r\n\r\n\r\n\r\n\r\n"));
@@ -89,10 +94,10 @@ private Q_SLOTS:
     }
 
     // Its permissions stay as they were.
-    void existingFile_isReplaced()
+    void existingFileIsReplaced()
     {
         QTemporaryDir dir;
-        ReadmeSettings s = workedExample(dir.path() + u'/');
+        ReadmeSettings s = sampleToolAnswers(dir.path() + u'/');
         s.List2Right.clear();
         const QString path = dir.filePath(u"ReadMe.txt"_qs);
         QVERIFY(writeFile(path, QByteArray(5000, 'x')));
@@ -103,34 +108,37 @@ private Q_SLOTS:
 #ifndef Q_OS_WIN // Windows keeps no such bits: a file is read-only or not
         QCOMPARE(QFile::permissions(path) & ~(P::ReadUser | P::WriteUser | P::ExeUser), kept);
 #endif
-        QVERIFY(readAll(path).endsWith(QByteArray(72, '-') + "\r\n\r\n"));
-        QCOMPARE(readAll(path).size(), 471 - 2 * 20); // two heading blocks of 20 bytes fewer
+        QVERIFY(readFile(path).endsWith(QByteArray(72, '-') + "\r\n\r\n"));
+        QCOMPARE(readFile(path).size(), 471 - 2 * 20); // two heading blocks of 20 bytes fewer
     }
 
-    void emptyFolder_isRefusedWithoutWriting()
+    void emptyFolderIsRefusedWithoutWriting()
     {
-        ReadmeSettings s = workedExample(QString());
+        ReadmeSettings s = sampleToolAnswers(QString());
         const WriteResult result = WriteReadmeFile(s, nativePathStyle());
         QCOMPARE(result.status, WriteResult::Status::Refused);
-        QCOMPARE(result.message, u"パスを入力してください。"_qs);
+        QCOMPARE(result.message, Texts::emptyFolder());
     }
 
-    void failures_nameTheFileAndKeepTheOldOne_data()
+    void failuresNameTheFileAndKeepTheOldOne_data()
     {
         QTest::addColumn<QString>("subfolder");
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("cause");
+        QTest::addColumn<Cause>("cause");
 
         QTest::newRow("folder does not exist")
-            << u"missing"_qs << u"ReadMe"_qs << u"t"_qs << u"見つかりません"_qs;
+            << u"missing"_qs << u"ReadMe"_qs << u"t"_qs
+            << Cause([](const QString &folder) { return Texts::folderMissing(folder); });
         QTest::newRow("name longer than the file system allows")
-            << QString() << QString(300, u'a') << u"t"_qs << u"長すぎます"_qs;
+            << QString() << QString(300, u'a') << u"t"_qs
+            << Cause([](const QString &) { return Texts::nameTooLong(); });
         QTest::newRow("a folder stands at the file's place")
-            << QString() << u"taken"_qs << u"t"_qs << u"フォルダがあります"_qs;
+            << QString() << u"taken"_qs << u"t"_qs
+            << Cause([](const QString &) { return Texts::folderOfSameName(); });
     }
 
-    void refusals_writeNothing_data()
+    void refusalsWriteNothing_data()
     {
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("title");
@@ -142,12 +150,12 @@ private Q_SLOTS:
         QTest::newRow("tab in the file name") << u"a\tb"_qs << u"t"_qs << u"U+0009"_qs;
 #ifdef Q_OS_WIN
         // Windows opens a device, not a file, for this name.
-        QTest::newRow("device name") << u"CON"_qs << u"t"_qs << u"装置"_qs;
+        QTest::newRow("device name") << u"CON"_qs << u"t"_qs << Texts::deviceName(u"CON.txt");
 #endif
     }
 
     // Refused before anything is written, with the old file untouched.
-    void refusals_writeNothing()
+    void refusalsWriteNothing()
     {
         QFETCH(QString, fileName);
         QFETCH(QString, title);
@@ -155,14 +163,14 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString old = dir.filePath(u"ReadMe.txt"_qs);
         QVERIFY(writeFile(old, "old"));
-        ReadmeSettings s = workedExample(dir.path());
+        ReadmeSettings s = sampleToolAnswers(dir.path());
         s.cmbFile = fileName;
         s.txtTitle = title;
         const WriteResult result = WriteReadmeFile(s, nativePathStyle());
         QCOMPARE(result.status, WriteResult::Status::Refused);
         QVERIFY2(result.message.contains(cause), qPrintable(result.message));
-        QCOMPARE(readAll(old), QByteArray("old"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        QCOMPARE(readFile(old), QByteArray("old"));
+        QCOMPARE(entriesOf(dir.path()),
                  QStringList{u"ReadMe.txt"_qs});
     }
 
@@ -199,7 +207,7 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(bool, refused);
         for (const PathStyle style : {PathStyle::Windows, PathStyle::Posix}) {
-            ReadmeSettings s = workedExample(u"C:\\"_qs);
+            ReadmeSettings s = sampleToolAnswers(u"C:\\"_qs);
             QString problem;
             if (field == u"title") {
                 problem = TemplateStore::titleProblem(text, style);
@@ -209,32 +217,35 @@ private Q_SLOTS:
             }
             QCOMPARE(!problem.isEmpty(), refused && style == PathStyle::Windows);
             if (!problem.isEmpty() && field != u"title")
-                QVERIFY2(problem.contains(field == u"cmbFile" ? u"「ファイル名」"_qs
-                                                              : u"「保存先の指定」"_qs),
+                QVERIFY2(problem.startsWith(u"「%1」"_qs.arg(field == u"cmbFile"
+                                                                   ? Texts::Caption::cmbFile
+                                                                   : Texts::Caption::txtPath)),
                          qPrintable(problem));
         }
     }
 
-    void failures_nameTheFileAndKeepTheOldOne()
+    void failuresNameTheFileAndKeepTheOldOne()
     {
         QFETCH(QString, subfolder);
         QFETCH(QString, fileName);
         QFETCH(QString, title);
-        QFETCH(QString, cause);
+        QFETCH(Cause, cause);
 
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(u"taken.txt"_qs));
         const QString old = dir.filePath(u"ReadMe.txt"_qs);
         QVERIFY(writeFile(old, "old"));
-        ReadmeSettings s = workedExample(QDir(dir.path()).filePath(subfolder));
+        ReadmeSettings s = sampleToolAnswers(QDir(dir.path()).filePath(subfolder));
         s.cmbFile = fileName;
         s.txtTitle = title;
 
         const WriteResult result = WriteReadmeFile(s, PathStyle::Posix);
         QCOMPARE(result.status, WriteResult::Status::Failed);
-        QVERIFY2(result.message.contains(cause), qPrintable(result.message));
-        QVERIFY2(result.message.contains(QDir::toNativeSeparators(result.path)), qPrintable(result.message));
-        QCOMPARE(readAll(old), QByteArray("old"));
+        const QString folder = QDir::toNativeSeparators(s.txtPath);
+        QVERIFY2(result.message.startsWith(
+                     Texts::notSaved(QDir::toNativeSeparators(result.path), cause(folder))),
+                 qPrintable(result.message));
+        QCOMPARE(readFile(old), QByteArray("old"));
         const QStringList left = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         QCOMPARE(left, QStringList({u"ReadMe.txt"_qs, u"taken.txt"_qs}));
     }

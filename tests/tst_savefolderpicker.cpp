@@ -2,7 +2,8 @@
 #include "app/controls/DriveList.h"
 #include "app/controls/FolderList.h"
 #include "windows/SaveFolderPicker.h"
-#include "UserInput.h"
+#include "QueuedAnswers.h"
+#include "TopLevels.h"
 #include "Wine.h"
 
 #include <QApplication>
@@ -70,7 +71,7 @@ private Q_SLOTS:
         QDir::setCurrent(QDir::tempPath());
         QFile::setPermissions(m_base.filePath(u"start/gamma"_qs),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
+        QCOMPARE(TopLevels::leftOver(), QWidgetList());
     }
 
     // From the top: the chain of folders from the root to the open folder,
@@ -118,7 +119,7 @@ private Q_SLOTS:
         const QString target = QDir::cleanPath(start.absoluteFilePath(folder));
         QVERIFY(open());
         QSignalSpy handedOn(m_picker.data(), &SaveFolderPicker::folderChosen);
-        UserInput::ModalAnswerer answerer;
+        const QueuedAnswers answers;
         if (action == Action::OpenDeleted)
             QVERIFY(QDir(target).removeRecursively());
         // Root reads every folder, so the picker then works as "nobody" until
@@ -161,7 +162,7 @@ private Q_SLOTS:
         }
         if (action == Action::OpenDeleted || action == Action::OpenUnreadable)
             QCOMPARE(dir1()->currentItem()->childCount(), 0);
-        QCOMPARE(answerer.seen.size(), 0);
+        QCOMPARE(answers.seen().size(), 0);
 
         const QString button = action == Action::Cancel ? u"imgCancel"_qs : u"imgOK"_qs;
         if (action == Action::Escape)

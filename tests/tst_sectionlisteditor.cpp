@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
+#include "QueuedAnswers.h"
+#include "TopLevels.h"
 #include "UserInput.h"
 
 #include "app/ReadmeSettings.h"
 #include "app/SectionListEditor.h"
+#include "core/Texts.h"
 
 #include <QKeySequence>
 #include <QListWidget>
@@ -10,9 +13,6 @@
 
 #include <algorithm>
 #include <memory>
-
-using UserInput::ModalAnswerer;
-using Press = ModalAnswerer::Press;
 
 // The section list editor of page 3 on its own, driven by mouse and
 // keyboard: the four move buttons with their edge cases, and Add with its
@@ -34,7 +34,11 @@ private Q_SLOTS:
         m_left->setFocus(Qt::TabFocusReason);
     }
 
-    void cleanup() { m_editor.reset(); }
+    void cleanup()
+    {
+        m_editor.reset();
+        QCOMPARE(TopLevels::leftOver(), QWidgetList());
+    }
 
     // Steps: "L2" clicks the third entry on the left, "R0" the first on the
     // right; ">", "<", ">>" and "<<" click those buttons; "Down", "Tab" and
@@ -107,11 +111,11 @@ private Q_SLOTS:
         QFETCH(bool, confirmed);
         setLists(QString(), u"謝辞"_qs);
         {
-            ModalAnswerer answerer(confirmed ? Press::Ok : Press::Cancel, typed);
+            const QueuedAnswers answers({{confirmed, typed}});
             QTest::mouseClick(m_editor->findChild<QWidget *>(u"lbl2Add"_qs), Qt::LeftButton);
-            QCOMPARE(answerer.seen.size(), 1);
-            QCOMPARE(answerer.seen[0].title, u"Tessel"_qs);
-            QCOMPARE(answerer.seen[0].text, u"追加したい項目名を入力してください。"_qs);
+            QCOMPARE(answers.seen().size(), 1);
+            QCOMPARE(answers.seen()[0].title, u"Tessel"_qs);
+            QCOMPARE(answers.seen()[0].text, Texts::newHeadingPrompt());
         }
         QCOMPARE(m_right->count(), 2);
         QTEST(m_right->item(1)->text(), "appended");

@@ -2,10 +2,13 @@
 #include "app/controls/Controls.h"
 #include "templates/TemplatePicker.h"
 #include "templates/TemplateStore.h"
+#include "QueuedAnswers.h"
+#include "TopLevels.h"
 #include "UserInput.h"
 
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -44,7 +47,7 @@ private Q_SLOTS:
     void cleanup()
     {
         delete m_picker;
-        QCOMPARE(QApplication::topLevelWidgets(), QWidgetList());
+        QCOMPARE(TopLevels::leftOver(), QWidgetList());
     }
 
     void listsPlainTemplateFilesInNameOrder()
@@ -106,7 +109,7 @@ private Q_SLOTS:
         if (action != Action::OkUnselected)
             QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, chosen);
 
-        UserInput::ModalAnswerer answerer;
+        const QueuedAnswers queued;
         if (action == Action::DoubleClick) // the click above was its first half
             QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, chosen);
         else if (action == Action::Enter || action == Action::Escape)
@@ -118,8 +121,8 @@ private Q_SLOTS:
         const bool loads = outcome == Outcome::Loads;
         QCOMPARE(m_loaded, loads ? QList{answers(u"chosen"_qs)} : QList<ReadmeSettings>());
         QCOMPARE(m_picker.isNull(), loads || outcome == Outcome::Closes);
-        QCOMPARE(answerer.seen.size(), outcome == Outcome::Reports ? 1 : 0);
-        for (const auto &box : answerer.seen)
+        QCOMPARE(queued.seen().size(), outcome == Outcome::Reports ? 1 : 0);
+        for (const Prompts::Shown &box : queued.seen())
             QVERIFY2(box.text.contains(QDir::toNativeSeparators(file.fileName())),
                      qPrintable(box.text));
     }

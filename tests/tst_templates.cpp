@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "CoreFixtures.h"
 #include "app/ReadmeSettings.h"
+#include "core/Texts.h"
 #include "readme/Cp932Codec.h"
 #include "templates/TemplateFormat.h"
 #include "templates/TemplateStore.h"
@@ -56,14 +57,14 @@ class TestTemplates : public QObject
 private Q_SLOTS:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void exampleFile_isWrittenToTheByte()
+    void exampleFileIsWrittenToTheByte()
     {
         QTemporaryDir dir;
         const TemplateStore store(dir.path(), PathStyle::Windows);
         const WriteResult result = store.SaveTemplate(exampleAnswers());
         QVERIFY2(result.written(), qPrintable(result.message));
         QCOMPARE(result.path, dir.filePath(u".tmp"_qs));
-        QCOMPARE(readAll(result.path), cp932(ExampleFile));
+        QCOMPARE(readFile(result.path), cp932(ExampleFile));
     }
 
     void roundTrip_data()
@@ -140,27 +141,29 @@ private Q_SLOTS:
         QCOMPARE(r.settings.List2Right, right);
     }
 
-    void damagedFiles_areReportedWithTheFileName_data()
+    void damagedFilesAreReportedWithTheFileName_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("cause");
 
         const QByteArray example = cp932(ExampleFile);
-        QTest::newRow("empty file") << QByteArray() << u"途中で終わっています"_qs;
+        QTest::newRow("empty file") << QByteArray() << Texts::endsEarly(0, TemplateFormat::FieldCount);
         QTest::newRow("ends before field 14")
-            << example.left(example.indexOf("\"C:")) << u"途中で終わっています"_qs;
-        QTest::newRow("no separator") << example.left(example.indexOf("999")) << u"999"_qs;
+            << example.left(example.indexOf("\"C:")) << Texts::endsEarly(13, TemplateFormat::FieldCount);
+        QTest::newRow("no separator")
+            << example.left(example.indexOf("999")) << Texts::noSeparator();
         QTest::newRow("quoted separator only")
-            << QByteArray(example).replace("999", "\"999\"") << u"999"_qs;
+            << QByteArray(example).replace("999", "\"999\"") << Texts::noSeparator();
         QTest::newRow("bytes that are not code page 932")
-            << QByteArray(example).replace("999", "\x81\x20") << u"バイト目"_qs;
+            << QByteArray(example).replace("999", "\x81\x20")
+            << Texts::undecodable(example.indexOf("999") + 1);
         QTest::newRow("truncated double-byte character")
-            << example.left(example.size() - 4) << u"バイト目"_qs;
+            << example.left(example.size() - 4) << Texts::undecodable(example.size() - 4);
         QTest::newRow("CR-only line ends")
-            << QByteArray(example).replace("\r\n", "\r") << u"CR だけ"_qs;
+            << QByteArray(example).replace("\r\n", "\r") << Texts::onlyCr();
     }
 
-    void damagedFiles_areReportedWithTheFileName()
+    void damagedFilesAreReportedWithTheFileName()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, cause);
@@ -174,7 +177,7 @@ private Q_SLOTS:
                  qPrintable(r.error));
     }
 
-    void savingProblems_writeNothing_data()
+    void savingProblemsWriteNothing_data()
     {
         QTest::addColumn<int>("style");
         QTest::addColumn<QString>("title");
@@ -183,25 +186,33 @@ private Q_SLOTS:
 
         const int win = int(PathStyle::Windows);
         const int posix = int(PathStyle::Posix);
-        QTest::newRow("slash") << posix << u"a/b"_qs << u"h"_qs << u"「/」"_qs;
-        QTest::newRow("backslash") << posix << u"a\\b"_qs << u"h"_qs << u"「\\」"_qs;
-        QTest::newRow("control character") << posix << u"a\tb"_qs << u"h"_qs << u"U+0009"_qs;
-        QTest::newRow("DEL in the title") << posix << u"a\x7f"_qs << u"h"_qs << u"U+007F"_qs;
-        QTest::newRow("lone CR in the title") << posix << u"a\rb"_qs << u"h"_qs << u"U+000D"_qs;
-        QTest::newRow("device name on windows") << win << u"con"_qs << u"h"_qs << u"装置"_qs;
-        QTest::newRow("colon on windows") << win << u"a:b"_qs << u"h"_qs << u"「:」"_qs;
-        QTest::newRow("question mark on windows") << win << u"a?"_qs << u"h"_qs << u"「?」"_qs;
+        const auto control = [](char16_t code) {
+            return Texts::holds(Texts::controlCharacter(code));
+        };
+        const QString lineBreak = Texts::lineBreaks(u"「%1」"_qs.arg(Texts::Caption::list2Left()));
+        QTest::newRow("slash") << posix << u"a/b"_qs << u"h"_qs << Texts::holdsCharacter(u'/');
+        QTest::newRow("backslash")
+            << posix << u"a\\b"_qs << u"h"_qs << Texts::holdsCharacter(u'\\');
+        QTest::newRow("control character") << posix << u"a\tb"_qs << u"h"_qs << control(0x09);
+        QTest::newRow("DEL in the title") << posix << u"a\x7f"_qs << u"h"_qs << control(0x7f);
+        QTest::newRow("lone CR in the title") << posix << u"a\rb"_qs << u"h"_qs << control(0x0d);
+        QTest::newRow("device name on windows")
+            << win << u"con"_qs << u"h"_qs << Texts::deviceName(u"con.tmp");
+        QTest::newRow("colon on windows") << win << u"a:b"_qs << u"h"_qs << Texts::holdsCharacter(u':');
+        QTest::newRow("question mark on windows")
+            << win << u"a?"_qs << u"h"_qs << Texts::holdsCharacter(u'?');
         QTest::newRow("device name, any case, any extension")
-            << win << u"nul.x"_qs << u"h"_qs << u"装置"_qs;
+            << win << u"nul.x"_qs << u"h"_qs << Texts::deviceName(u"nul.x.tmp");
         QTest::newRow("numbered device with trailing space")
-            << win << u"Com9 "_qs << u"h"_qs << u"装置"_qs;
-        QTest::newRow("name too long") << posix << QString(252, u'あ') << u"h"_qs << u"長すぎ"_qs;
+            << win << u"Com9 "_qs << u"h"_qs << Texts::deviceName(u"Com9 .tmp");
+        QTest::newRow("name too long")
+            << posix << QString(252, u'あ') << u"h"_qs << Texts::tooLongForFileName();
         QTest::newRow("heading without a code") << posix << u"ok"_qs << u"€"_qs << u"U+20AC"_qs;
-        QTest::newRow("line break in a heading") << posix << u"ok"_qs << u"a\nb"_qs << u"改行"_qs;
-        QTest::newRow("lone CR in a heading") << posix << u"ok"_qs << u"a\rb"_qs << u"改行"_qs;
+        QTest::newRow("line break in a heading") << posix << u"ok"_qs << u"a\nb"_qs << lineBreak;
+        QTest::newRow("lone CR in a heading") << posix << u"ok"_qs << u"a\rb"_qs << lineBreak;
     }
 
-    void savingProblems_writeNothing()
+    void savingProblemsWriteNothing()
     {
         QFETCH(int, style);
         QFETCH(QString, title);
@@ -215,9 +226,8 @@ private Q_SLOTS:
         const WriteResult result = store.SaveTemplate(s);
         QCOMPARE(result.status, WriteResult::Status::Refused);
         QVERIFY2(result.message.contains(cause), qPrintable(result.message));
-        QVERIFY2(result.message.contains(u"「現在の設定をテンプレートとして保存」のチェックを外せば"_qs),
-                 qPrintable(result.message));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        QVERIFY2(result.message.contains(Texts::untickHint()), qPrintable(result.message));
+        QCOMPARE(entriesOf(dir.path()),
                  QStringList());
     }
 
@@ -246,7 +256,7 @@ private Q_SLOTS:
         QCOMPARE(store.ListTemplates(), QStringList{title});
     }
 
-    void listing_showsOnlyTemplateFilesInNameOrder()
+    void listingShowsOnlyTemplateFilesInNameOrder()
     {
         QTemporaryDir dir;
         const TemplateStore store(dir.path(), PathStyle::Posix);
@@ -264,12 +274,14 @@ private Q_SLOTS:
         QTest::addColumn<bool>("listed");
         QTest::addColumn<QString>("cause");
 #ifndef Q_OS_WIN
-        QTest::newRow("link to /dev/zero") << u"zero"_qs << false << u"通常のファイルではありません"_qs;
-        QTest::newRow("FIFO") << u"fifo"_qs << false << u"通常のファイルではありません"_qs;
-        QTest::newRow("link to a FIFO") << u"fifo link"_qs << false << u"通常のファイルではありません"_qs;
+        const QString notRegular = Texts::notRegularFile();
+        QTest::newRow("link to /dev/zero") << u"zero"_qs << false << notRegular;
+        QTest::newRow("FIFO") << u"fifo"_qs << false << notRegular;
+        QTest::newRow("link to a FIFO") << u"fifo link"_qs << false << notRegular;
 #endif
-        QTest::newRow("folder x.tmp") << u"folder"_qs << false << u"通常のファイルではありません"_qs;
-        QTest::newRow("larger than the limit") << u"large"_qs << true << u"大きすぎます"_qs;
+        QTest::newRow("folder x.tmp") << u"folder"_qs << false << Texts::notRegularFile();
+        QTest::newRow("larger than the limit")
+            << u"large"_qs << true << Texts::tooLargeToRead(TemplateFormat::MaxBytes);
     }
 
     // Only regular files are listed, judged after following a link; loading
@@ -312,7 +324,7 @@ private Q_SLOTS:
     }
 
     // A template the store could not read again is not saved either.
-    void tooLargeToRead_isNotSaved()
+    void tooLargeToReadIsNotSaved()
     {
         QTemporaryDir dir;
         const TemplateStore store(dir.path(), PathStyle::Posix);
@@ -320,11 +332,11 @@ private Q_SLOTS:
         s.List2Right = QStringList(65, QString(1024 * 1024, u'x'));
         const WriteResult result = store.SaveTemplate(s);
         QCOMPARE(result.status, WriteResult::Status::Refused);
-        QVERIFY2(result.message.contains(u"大きすぎる"_qs), qPrintable(result.message));
+        QCOMPARE(result.message, Texts::templateTooLarge(TemplateFormat::MaxBytes));
         QVERIFY(QDir(dir.path()).isEmpty());
     }
 
-    void emptyStore_listsNothing()
+    void emptyStoreListsNothing()
     {
         QTemporaryDir dir;
         QCOMPARE(TemplateStore(dir.path()).ListTemplates(), QStringList());

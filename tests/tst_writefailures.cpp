@@ -3,6 +3,7 @@
 #include "CoreFixtures.h"
 #include "app/FinishSequence.h"
 #include "app/ReadmeSettings.h"
+#include "core/Texts.h"
 #include "readme/ReadmeWriter.h"
 #include "templates/TemplateStore.h"
 
@@ -22,12 +23,6 @@ using namespace CoreFixtures;
 namespace {
 
 enum class Writer { Readme, Template };
-
-// The folder's entries, hidden ones included: whatever a failed write left.
-QStringList entriesOf(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-}
 
 // A tmpfs of `kib` KiB on a fresh folder while it lives, or the reason it
 // could not be mounted (the test does not run as root, or may not mount).
@@ -90,7 +85,7 @@ private:
 // The answers whose ReadMe and template are each about 14 KiB.
 ReadmeSettings largeAnswers(const QString &folder)
 {
-    ReadmeSettings s = workedExample(folder);
+    ReadmeSettings s = sampleToolAnswers(folder);
     s.txtName = QString(14 * 1024, u'x');
     return s;
 }
@@ -152,9 +147,9 @@ private Q_SLOTS:
 
         const WriteResult result = writeWith(writer, largeAnswers(disk.path()), disk.path());
         QCOMPARE(result.status, WriteResult::Status::Failed);
-        QVERIFY2(result.message.contains(u"ディスクの空きが足りません"_qs), qPrintable(result.message));
+        QVERIFY2(result.message.contains(Texts::diskFull()), qPrintable(result.message));
         QVERIFY2(result.message.contains(old), qPrintable(result.message));
-        QCOMPARE(readAll(old), oldBytes);
+        QCOMPARE(readFile(old), oldBytes);
         QCOMPARE(entriesOf(disk.path()), QStringList({u"filler"_qs, oldName(writer)}));
     }
 
@@ -180,7 +175,7 @@ private Q_SLOTS:
         QVERIFY(out.has_value());
         QVERIFY2(out->startsWith(QByteArray::number(int(WriteResult::Status::Failed))), out->constData());
         QVERIFY2(out->contains(old.toUtf8()), out->constData());
-        QCOMPARE(readAll(old), oldBytes);
+        QCOMPARE(readFile(old), oldBytes);
         QCOMPARE(entriesOf(dir.path()), QStringList{oldName(writer)});
     }
 
@@ -192,10 +187,10 @@ private Q_SLOTS:
         const QString old = QDir(disk.path()).filePath(u"ReadMe.txt"_qs);
         QVERIFY(writeFile(old, "old"));
         QVERIFY(disk.makeReadOnly());
-        const WriteResult result = WriteReadmeFile(workedExample(disk.path()));
+        const WriteResult result = WriteReadmeFile(sampleToolAnswers(disk.path()));
         QCOMPARE(result.status, WriteResult::Status::Failed);
-        QVERIFY2(result.message.contains(u"読み取り専用"_qs), qPrintable(result.message));
-        QCOMPARE(readAll(old), QByteArray("old"));
+        QVERIFY2(result.message.contains(Texts::readOnlyDrive()), qPrintable(result.message));
+        QCOMPARE(readFile(old), QByteArray("old"));
         QCOMPARE(entriesOf(disk.path()), QStringList{u"ReadMe.txt"_qs});
     }
 
@@ -225,12 +220,12 @@ private Q_SLOTS:
         QVERIFY(QFile::setPermissions(old, folderWritable ? read : read | write));
 
         const std::optional<QByteArray> out = ChildProcess::run(
-            [&] { return encodeResult(WriteReadmeFile(workedExample(folder))); },
+            [&] { return encodeResult(WriteReadmeFile(sampleToolAnswers(folder))); },
             {.dropRoot = true});
         QVERIFY(out.has_value());
         QVERIFY2(out->startsWith(QByteArray::number(int(WriteResult::Status::Failed))), out->constData());
-        QVERIFY2(out->contains(u"書き込みが許可されていません"_qs.toUtf8()), out->constData());
-        QCOMPARE(readAll(old), QByteArray("old"));
+        QVERIFY2(out->contains(Texts::notPermitted().toUtf8()), out->constData());
+        QCOMPARE(readFile(old), QByteArray("old"));
         QCOMPARE(entriesOf(folder), QStringList{u"ReadMe.txt"_qs});
     }
 

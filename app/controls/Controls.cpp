@@ -58,12 +58,14 @@ private:
 // measured to its widths. Its substitutes (IPAPGothic and the like) have the
 // wider widths of MS P Gothic and would be cut off at the end of their
 // boxes, so where the real font is missing they are narrowed to match.
+// Whether it is missing is asked once: each asking loads a font of its own.
 QFont uiFont(qreal points)
 {
     const QString family = QString::fromUtf16(FontSetup::UiFont);
     QFont font(family);
     font.setPointSizeF(points);
-    if (QFontInfo(font).family() != family)
+    static const bool substituted = QFontInfo(font).family() != family;
+    if (substituted)
         font.setStretch(SubstituteStretch);
     return font;
 }

@@ -3,6 +3,7 @@
 
 #include "app/controls/ClickFilter.h"
 
+#include <QImageReader>
 #include <QPainter>
 
 PictureButton::PictureButton(const QString &name, const QString &picture, QSize size, Role role,
@@ -29,11 +30,18 @@ QString PictureButton::variant(const QString &picture, qreal devicePixelRatio)
     return picture.chopped(4) + (devicePixelRatio <= 2.0 ? u"@2x.png"_qs : u"@3x.png"_qs);
 }
 
+QPixmap PictureButton::load(const QString &path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 void PictureButton::paintEvent(QPaintEvent *)
 {
     const QString path = variant(m_picture, devicePixelRatioF());
     if (path != m_pixmapPath) {
-        m_pixmap = QPixmap(path);
+        m_pixmap = load(path);
         m_pixmapPath = path;
     }
     QPainter painter(this);

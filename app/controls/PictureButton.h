@@ -30,6 +30,10 @@ public:
     // The resource path of `picture`'s variant for a device pixel ratio:
     // the plain file up to 1, "@2x" up to 2, "@3x" above.
     [[nodiscard]] static QString variant(const QString &picture, qreal devicePixelRatio);
+    // The PNG at `path`, read as one: asked to guess, Qt first loads every
+    // image plugin it has (SVG and JPEG among them) to ask each whether it
+    // reads the file.
+    [[nodiscard]] static QPixmap load(const QString &path);
 
 Q_SIGNALS:
     void clicked();

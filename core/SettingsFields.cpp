@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "app/SettingsFields.h"
+#include "core/SettingsFields.h"
 
 #include "app/ReadmeSettings.h"
+#include "core/Texts.h"
 
 #include <algorithm>
 #include <functional>
@@ -24,23 +25,24 @@ QString captionsWhere(const QList<Field> &fields, const std::function<bool(const
 
 QList<Field> storedFields(const ReadmeSettings &s)
 {
+    using namespace Texts;
     return {
-        {u"ソフトウェアのタイトル"_qs, {s.txtTitle}, true},
-        {u"作成者"_qs, {s.txtName}, true},
-        {u"バージョン"_qs, {s.txtVer}, true},
-        {u"作成日時"_qs, {s.txtDiary}, true},
-        {u"動作確認環境"_qs, {s.cmbDousa}, true},
-        {u"必須環境"_qs, {s.cmbHissu}, true},
-        {u"ソフトの種類"_qs, {s.cmbSoft}, true},
-        {u"転載の可否"_qs, {s.cmbTF}, true},
-        {u"サイトアドレス"_qs, {s.txtURL}, true},
-        {u"Mailアドレス"_qs, {s.txtMail}, true},
-        {u"項目の追加（左の一覧）"_qs, s.list2Left, false},
-        {u"項目の追加（右の一覧）"_qs, s.List2Right, true},
-        {u"カッコの種類"_qs, {s.cmbKakko}, true},
-        {u"線の種類"_qs, {s.cmbLine}, true},
-        {u"ファイル名"_qs, {s.cmbFile}, false},
-        {u"保存先の指定"_qs, {s.txtPath}, false},
+        {Caption::txtTitle.toString(), {s.txtTitle}, true},
+        {Caption::txtName.toString(), {s.txtName}, true},
+        {Caption::txtVer.toString(), {s.txtVer}, true},
+        {Caption::txtDiary.toString(), {s.txtDiary}, true},
+        {Caption::cmbDousa.toString(), {s.cmbDousa}, true},
+        {Caption::cmbHissu.toString(), {s.cmbHissu}, true},
+        {Caption::cmbSoft.toString(), {s.cmbSoft}, true},
+        {Caption::cmbTF.toString(), {s.cmbTF}, true},
+        {Caption::txtURL.toString(), {s.txtURL}, true},
+        {Caption::txtMail.toString(), {s.txtMail}, true},
+        {Caption::list2Left(), s.list2Left, false},
+        {Caption::List2Right(), s.List2Right, true},
+        {Caption::cmbKakko.toString(), {s.cmbKakko}, true},
+        {Caption::cmbLine.toString(), {s.cmbLine}, true},
+        {Caption::cmbFile.toString(), {s.cmbFile}, false},
+        {Caption::txtPath.toString(), {s.txtPath}, false},
     };
 }
 

@@ -1,29 +1,29 @@
 // SPDX-License-Identifier: MIT
-#pragma once
+#include "CoreFixtures.h"
 
-#include "app/ReadmeSettings.h"
-
-#include <QByteArray>
+#include <QDir>
 #include <QFile>
-#include <QString>
 
-// What the core tests share: whole-file reads and writes, and the worked
-// example of a ReadMe (20 lines, 469 bytes in code page 932).
 namespace CoreFixtures {
 
-inline QByteArray readAll(const QString &path)
+QByteArray readFile(const QString &path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArrayLiteral("(no such file)");
 }
 
-inline bool writeFile(const QString &path, const QByteArray &bytes)
+bool writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-inline ReadmeSettings workedExample(const QString &folder = QString())
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+ReadmeSettings sampleToolAnswers(const QString &folder)
 {
     ReadmeSettings s = ReadmeSettings::atStartup();
     s.txtTitle = u"SampleTool"_qs;
