@@ -59,6 +59,7 @@ MainWindow::MainWindow(const TemplateStore &store, QWidget *parent)
     setFont(Controls::uiFont(9));
     Controls::setBackground(this, Qt::white);
     buildFrame();
+    Controls::centreOnFirstShow(this);
     connect(m_welcomePage, &WelcomePage::templatePickerRequested, this,
             &MainWindow::showTemplatePicker);
 
@@ -68,12 +69,11 @@ MainWindow::MainWindow(const TemplateStore &store, QWidget *parent)
     m_imgNext->setFocus();
 }
 
-// Centred once its frame is known, when it is first shown.
+// The rest of the window is built once it is first shown (see eventFilter).
 void MainWindow::showEvent(QShowEvent *event)
 {
     if (!m_placed) {
         m_placed = true;
-        Controls::centreOnScreen(this);
         if (QWindow *const window = windowHandle(); window && !m_titlePage)
             window->installEventFilter(this);
     }

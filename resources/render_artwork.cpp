@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Renders each picture of resources/ from its SVG source into the PNGs the
-// program ships, at 1x, 2x and 3x, into resources/png. Run by
-// script/artwork after an SVG changed.
+// program ships, at 1x, 2x and 3x, into resources/png, and the icon into the
+// Windows program's icon file. Run by script/artwork after an SVG changed.
 #include "resources/SvgArtwork.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -30,5 +31,17 @@ int main(int argc, char *argv[])
             std::printf("%s\n", qPrintable(png));
         }
     }
+    QList<QImage> icons;
+    for (int size : SvgArtwork::kIconSizes)
+        icons.append(SvgArtwork::renderAt(sources.filePath(SvgArtwork::kIconSource.toString()),
+                                          QSize(size, size)));
+    QFile ico(sources.filePath(SvgArtwork::kIconFile.toString()));
+    const QByteArray bytes = SvgArtwork::icoBytes(icons);
+    if (icons.first().isNull() || !ico.open(QIODevice::WriteOnly)
+        || ico.write(bytes) != bytes.size() || !ico.flush()) {
+        std::fprintf(stderr, "could not write %s\n", qPrintable(ico.fileName()));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(ico.fileName()));
     return names.isEmpty() ? 1 : 0;
 }

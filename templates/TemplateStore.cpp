@@ -6,6 +6,7 @@
 #include "readme/Cp932Codec.h"
 #include "readme/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,10 +44,20 @@ QString existingStore(const QDir &parent)
     return {};
 }
 
+// Whether a file can be made and removed in the folder at `path`, found by
+// doing it: on Windows, QFileInfo::isWritable() looks only at the read-only
+// attribute, not at who may write the folder. The probe's name does not end
+// in ".tmp", so it is never taken for a template, and carries the process
+// number, so that two programs starting at once do not meet.
 bool isUsableFolder(const QString &path)
 {
-    const QFileInfo info(path);
-    return info.isDir() && info.isWritable();
+    if (!QFileInfo(path).isDir())
+        return false;
+    QFile probe(QDir(path).filePath(u".neattessel-probe-%1"_qs.arg(QCoreApplication::applicationPid())));
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return false;
+    probe.close();
+    return probe.remove();
 }
 
 // The order of names in a Windows folder listing: code unit by code unit,

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 
 class TestAboutWindow : public QObject
@@ -54,6 +55,11 @@ private Q_SLOTS:
             QPointer window = new AboutWindow(u":/title.png"_qs, u":/icon.png"_qs);
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
+            // Centred with its frame (the windows platform under Wine has one).
+            const QPoint offset =
+                window->frameGeometry().center() - window->screen()->availableGeometry().center();
+            QVERIFY2(offset.manhattanLength() <= 2,
+                     qPrintable(u"off centre by (%1, %2)"_qs.arg(offset.x()).arg(offset.y())));
             for (const auto &[name, picture] : {std::pair{u"imgTitle"_qs, u":/title.png"_qs},
                                                  std::pair{u"imgIcon"_qs, u":/icon.png"_qs}}) {
                 auto *image = window->findChild<PictureButton *>(name);

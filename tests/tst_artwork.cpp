@@ -2,10 +2,35 @@
 #include "resources/SvgArtwork.h"
 
 #include <QDir>
+#include <QImageReader>
 #include <QTest>
 
-// The PNGs the program ships must be what script/artwork renders from the
-// SVG sources today: an SVG changed without rendering again fails here.
+namespace {
+
+// The largest difference in any channel of any pixel, or -1 when the sizes
+// differ. Within a few steps per channel, a change in the renderer's
+// anti-aliasing passes while any change of the drawing does not.
+int worstDifference(const QImage &expected, const QImage &shipped)
+{
+    if (expected.isNull() || shipped.size() != expected.size())
+        return -1;
+    int worst = 0;
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            const QRgb a = expected.pixel(x, y);
+            const QRgb b = shipped.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                              std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+        }
+    }
+    return worst;
+}
+
+} // namespace
+
+// The PNGs and the Windows icon file the program ships must be what
+// script/artwork renders from the SVG sources today: an SVG changed without
+// rendering again fails here.
 class TestArtwork : public QObject
 {
     Q_OBJECT
@@ -28,27 +53,39 @@ private Q_SLOTS:
         }
     }
 
-    // Within a few steps per channel, so that a change in the renderer's
-    // anti-aliasing does not fail it while any change of the drawing does.
     void pngMatchesSvg()
     {
         QFETCH(QString, svg);
         QFETCH(QString, png);
         QFETCH(int, scale);
-        const QImage expected = SvgArtwork::render(svg, scale);
         const QImage shipped = QImage(png).convertToFormat(QImage::Format_ARGB32);
-        QVERIFY(!expected.isNull());
-        QCOMPARE(shipped.size(), expected.size());
-        int worst = 0;
-        for (int y = 0; y < expected.height(); ++y) {
-            for (int x = 0; x < expected.width(); ++x) {
-                const QRgb a = expected.pixel(x, y);
-                const QRgb b = shipped.pixel(x, y);
-                worst = std::max({worst, std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                                  std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
-            }
-        }
-        QVERIFY2(worst <= 4, qPrintable(u"differs by up to "_qs + QString::number(worst)));
+        const int worst = worstDifference(SvgArtwork::render(svg, scale), shipped);
+        QVERIFY2(worst >= 0 && worst <= 4, qPrintable(u"differs by up to "_qs + QString::number(worst)));
+    }
+
+    void icoMatchesSvg_data()
+    {
+        QTest::addColumn<int>("size");
+        for (int size : SvgArtwork::kIconSizes)
+            QTest::addRow("icon.ico %dx%d", size, size) << size;
+    }
+
+    // Each size once, in the order Windows lists them.
+    void icoMatchesSvg()
+    {
+        QFETCH(int, size);
+        const QDir sources(QStringLiteral(TESSEL_RESOURCES));
+        QImageReader reader(sources.filePath(SvgArtwork::kIconFile.toString()), "ico");
+        QCOMPARE(reader.imageCount(), int(std::size(SvgArtwork::kIconSizes)));
+        const int index = int(std::find(std::begin(SvgArtwork::kIconSizes),
+                                        std::end(SvgArtwork::kIconSizes), size)
+                              - std::begin(SvgArtwork::kIconSizes));
+        QVERIFY(reader.jumpToImage(index));
+        const QImage shipped = reader.read().convertToFormat(QImage::Format_ARGB32);
+        const QImage expected =
+            SvgArtwork::renderAt(sources.filePath(SvgArtwork::kIconSource.toString()), {size, size});
+        const int worst = worstDifference(expected, shipped);
+        QVERIFY2(worst >= 0 && worst <= 4, qPrintable(u"differs by up to "_qs + QString::number(worst)));
     }
 };
 

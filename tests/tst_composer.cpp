@@ -3,10 +3,14 @@
 #include "app/ReadmeSettings.h"
 #include "readme/Cp932Codec.h"
 #include "readme/ReadmeComposer.h"
+#include "readme/ReadmeWriter.h"
+#include "templates/TemplateFormat.h"
 
+#include <QDir>
 #include <QTest>
 
 using namespace ReadmeComposer;
+using CoreFixtures::readFile;
 using CoreFixtures::sampleToolAnswers;
 
 namespace {
@@ -134,6 +138,40 @@ private Q_SLOTS:
         QVERIFY(text.endsWith(u"【39999】\r\n\r\n\r\n\r\n"_qs));
         QVERIFY(text.contains(u"\r\n【32767】\r\n"_qs));
     }
+
+#ifdef TESSEL_SHIPPED_README
+    // The Windows zip's ReadMe.txt is what the program writes from the
+    // template kept with it, and only the section files' texts, one under
+    // each chosen heading, are added.
+    void shippedReadme_isTheProgramsOwnFrameWithTheSections()
+    {
+        const QDir sources(QStringLiteral(TESSEL_DISTRIBUTION));
+        const TemplateFormat::ParseResult parsed =
+            TemplateFormat::parseTemplate(readFile(sources.filePath(u"NeatTessel.tmp"_qs)));
+        QVERIFY2(parsed.ok(), qPrintable(parsed.error));
+        ReadmeSettings settings = parsed.settings;
+        settings.txtPath = sources.path();
+        const PreparedFile frame = ReadmeWriter::prepare(settings);
+        QVERIFY2(frame.ok(), qPrintable(frame.problem));
+
+        QByteArray shipped = readFile(QStringLiteral(TESSEL_SHIPPED_README));
+        const QStringList sections = sources.entryList({u"*.txt"_qs}, QDir::Files, QDir::Name);
+        QCOMPARE(sections.size(), settings.List2Right.size());
+        qsizetype at = 0;
+        for (qsizetype i = 0; i < sections.size(); ++i) {
+            const QByteArray heading =
+                Cp932Codec::encode(u"【"_qs + settings.List2Right.at(i) + u"】\r\n"_qs).bytes;
+            const QByteArray section = Cp932Codec::encode(
+                QString::fromUtf8(readFile(sources.filePath(sections.at(i)))).replace(u'\n', u"\r\n"_qs)).bytes;
+            at = shipped.indexOf(heading, at);
+            QVERIFY2(at >= 0, qPrintable(settings.List2Right.at(i)));
+            at += heading.size();
+            QVERIFY2(shipped.mid(at, section.size()) == section, qPrintable(sections.at(i)));
+            shipped.remove(at, section.size());
+        }
+        QCOMPARE(shipped, frame.bytes);
+    }
+#endif
 };
 
 QTEST_GUILESS_MAIN(TestComposer)

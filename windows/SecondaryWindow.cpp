@@ -22,7 +22,7 @@ void setUp(QWidget *window, const QString &name, const QString &caption, QSize c
     window->setFixedSize(clientSize);
     window->setFont(Controls::uiFont(9));
     Controls::setBackground(window, Qt::white);
-    Controls::centreOnScreen(window);
+    Controls::centreOnFirstShow(window);
 }
 
 void closeOnEscape(QWidget *window)

@@ -19,7 +19,8 @@ inline constexpr QSize IconPictureSize{32, 32};
 
 // Makes `window` a small top-level window without owner: fixed client size, a
 // title bar with only a close box, kept out of the task bar, white, in the
-// windows' UI font, deleted when it is closed, and centred on the screen.
+// windows' UI font, deleted when it is closed, and centred on the screen
+// with its frame when it is first shown.
 void setUp(QWidget *window, const QString &name, const QString &caption, QSize clientSize);
 
 // Escape closes `window`, as its close box does.

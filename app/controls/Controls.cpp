@@ -5,6 +5,7 @@
 #include "app/controls/CheckBox.h"
 #include "app/controls/LabelButton.h"
 
+#include <QEvent>
 #include <QFont>
 #include <QFontInfo>
 #include <QGuiApplication>
@@ -20,6 +21,36 @@ namespace Controls {
 namespace {
 
 constexpr int SubstituteStretch = 88; // percent of the normal width
+
+// Watches one window until it has been centred with its frame.
+class FrameCentring : public QObject
+{
+public:
+    explicit FrameCentring(QWidget *window) : QObject(window), m_window(window)
+    {
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const bool framed = m_window->frameGeometry() != m_window->geometry();
+        const bool moved = event->type() == QEvent::Move || event->type() == QEvent::Resize;
+        if (event->type() == QEvent::Show && !m_shown)
+            m_shown = true;
+        else if (!(m_shown && moved && framed))
+            return false;
+        centreOnScreen(m_window);
+        if (m_window->frameGeometry() != m_window->geometry()) {
+            m_window->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget *const m_window;
+    bool m_shown = false;
+};
 
 } // namespace
 
@@ -47,6 +78,11 @@ void centreOnScreen(QWidget *window)
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+void centreOnFirstShow(QWidget *window)
+{
+    new FrameCentring(window);
 }
 
 void setBackground(QWidget *widget, const QColor &colour)

@@ -31,6 +31,12 @@ namespace Controls {
 // screen's available area.
 void centreOnScreen(QWidget *window);
 
+// Centres the top-level `window` with its frame when it is first shown. An
+// X11 window manager adds the frame only after that; the window is centred
+// once more when the frame arrives. After that it stays where the user puts
+// it.
+void centreOnFirstShow(QWidget *window);
+
 // Fills the background of `widget` with `colour`.
 void setBackground(QWidget *widget, const QColor &colour);
 
