@@ -28,17 +28,23 @@ EnvironmentPage::EnvironmentPage(QWidget *parent)
     m_cmbSoft->setGeometry(Twips::rect(240, 960, 2055, 300));
     m_cmbTF->setGeometry(Twips::rect(2520, 960, 2055, 300));
 
-    Controls::label(this, u"Label8"_qs, Texts::Caption::cmbDousa.toString(), Twips::rect(240, 120, 1215, 255))
+    Controls::label(this, u"Label8"_qs, Texts::Caption::cmbDousa.toString(),
+                    Twips::rect(240, 120, 1215, 255))
         ->setBuddy(m_cmbDousa);
-    Controls::label(this, u"Label9"_qs, Texts::Caption::cmbHissu.toString(), Twips::rect(2520, 120, 855, 255))
+    Controls::label(this, u"Label9"_qs, Texts::Caption::cmbHissu.toString(),
+                    Twips::rect(2520, 120, 855, 255))
         ->setBuddy(m_cmbHissu);
-    Controls::label(this, u"Label10"_qs, Texts::Caption::cmbSoft.toString(), Twips::rect(240, 720, 1095, 255))
+    Controls::label(this, u"Label10"_qs, Texts::Caption::cmbSoft.toString(),
+                    Twips::rect(240, 720, 1095, 255))
         ->setBuddy(m_cmbSoft);
-    Controls::label(this, u"Label11"_qs, Texts::Caption::cmbTF.toString(), Twips::rect(2520, 720, 975, 255))
+    Controls::label(this, u"Label11"_qs, Texts::Caption::cmbTF.toString(),
+                    Twips::rect(2520, 720, 975, 255))
         ->setBuddy(m_cmbTF);
-    Controls::label(this, u"Label12"_qs, Texts::Caption::txtURL.toString(), Twips::rect(240, 1320, 1095, 255))
+    Controls::label(this, u"Label12"_qs, Texts::Caption::txtURL.toString(),
+                    Twips::rect(240, 1320, 1095, 255))
         ->setBuddy(m_txtURL);
-    Controls::label(this, u"Label13"_qs, Texts::Caption::txtMail.toString(), Twips::rect(240, 1920, 1095, 255))
+    Controls::label(this, u"Label13"_qs, Texts::Caption::txtMail.toString(),
+                    Twips::rect(240, 1920, 1095, 255))
         ->setBuddy(m_txtMail);
 }
 

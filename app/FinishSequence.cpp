@@ -27,9 +27,9 @@ Result FinishWizard(const ReadmeSettings &settings, const TemplateStore &store, 
     if (saveTemplate) {
         const WriteResult saved = store.save(stored);
         if (!saved.written())
-            return {Outcome::TemplateFailed,
-                    Texts::readmeSavedTemplateNot(SafeFile::displayPath(written.path),
-                                                  saved.message)};
+            return {
+                Outcome::TemplateFailed,
+                Texts::readmeSavedTemplateNot(SafeFile::displayPath(written.path), saved.message)};
     }
     return {};
 }

@@ -34,17 +34,19 @@ OutputPage::OutputPage(QWidget *parent)
     m_cmbFile->setGeometry(Twips::rect(120, 1080, 2175, 300));
 
     const QFont small = Controls::uiFont(9);
-    QLabel *const label26 =
-        Controls::label(this, u"Label26"_qs, Texts::Caption::cmbKakko.toString(), Twips::rect(120, 120, 975, 255));
+    QLabel *const label26 = Controls::label(
+        this, u"Label26"_qs, Texts::Caption::cmbKakko.toString(), Twips::rect(120, 120, 975, 255));
     label26->setFont(small);
     label26->setBuddy(m_cmbKakko);
-    QLabel *const label27 =
-        Controls::label(this, u"Label27"_qs, Texts::Caption::cmbLine.toString(), Twips::rect(2520, 120, 975, 255));
+    QLabel *const label27 = Controls::label(this, u"Label27"_qs, Texts::Caption::cmbLine.toString(),
+                                            Twips::rect(2520, 120, 975, 255));
     label27->setFont(small);
     label27->setBuddy(m_cmbLine);
-    Controls::label(this, u"Label28"_qs, Texts::Caption::cmbFile.toString(), Twips::rect(120, 840, 975, 255))
+    Controls::label(this, u"Label28"_qs, Texts::Caption::cmbFile.toString(),
+                    Twips::rect(120, 840, 975, 255))
         ->setBuddy(m_cmbFile);
-    Controls::label(this, u"Label29"_qs, Texts::Caption::txtPath.toString(), Twips::rect(2520, 840, 1215, 255))
+    Controls::label(this, u"Label29"_qs, Texts::Caption::txtPath.toString(),
+                    Twips::rect(2520, 840, 1215, 255))
         ->setBuddy(m_txtPath);
     Controls::label(this, u"Label31"_qs, u"Nextをクリックすれば完了します。お疲れ様でした。"_qs,
                     Twips::rect(120, 2280, 4695, 255), Qt::AlignRight)

@@ -18,23 +18,23 @@ SectionListEditor::SectionListEditor(QWidget *parent)
 {
     setObjectName(u"Picture5"_qs);
     Controls::setBackground(this, Qt::white);
-    Controls::label(this, u"Label20"_qs, Texts::Caption::list2.toString(), Twips::rect(120, 120, 1215, 255))
+    Controls::label(this, u"Label20"_qs, Texts::Caption::list2.toString(),
+                    Twips::rect(120, 120, 1215, 255))
         ->setFont(Controls::uiFont(9.75));
     m_list2Left->setAccessibleName(u"使える項目"_qs);
     m_List2Right->setAccessibleName(u"ReadMe に入れる項目"_qs);
 
     const auto button = [this](const QString &name, const QString &caption, int top,
                                const QString &accessibleName) {
-        LabelButton *const b = Controls::labelButton(this, name, caption,
-                                                     Twips::rect(2280, top, 495, 255),
-                                                     accessibleName);
+        LabelButton *const b = Controls::labelButton(
+            this, name, caption, Twips::rect(2280, top, 495, 255), accessibleName);
         m_buttons.append(b);
         return b;
     };
     connect(button(u"lbl2Right"_qs, u">"_qs, 480, u"選んだ項目を右へ移す"_qs),
             &LabelButton::clicked, this, [this] { moveSelected(m_list2Left, m_List2Right); });
-    connect(button(u"lbl2Left"_qs, u"<"_qs, 840, u"選んだ項目を左へ戻す"_qs),
-            &LabelButton::clicked, this, [this] { moveSelected(m_List2Right, m_list2Left); });
+    connect(button(u"lbl2Left"_qs, u"<"_qs, 840, u"選んだ項目を左へ戻す"_qs), &LabelButton::clicked,
+            this, [this] { moveSelected(m_List2Right, m_list2Left); });
     connect(button(u"lbl2Right2"_qs, u">>"_qs, 1200, u"すべての項目を右へ移す"_qs),
             &LabelButton::clicked, this, [this] { moveAll(m_list2Left, m_List2Right); });
     connect(button(u"lbl2Left2"_qs, u"<<"_qs, 1560, u"すべての項目を左へ戻す"_qs),
@@ -92,6 +92,5 @@ void SectionListEditor::moveAll(QListWidget *source, QListWidget *target)
 
 void SectionListEditor::addHeading()
 {
-    m_List2Right->addItem(
-        Prompts::askText(this, Texts::newHeadingPrompt(), u"Tessel"_qs));
+    m_List2Right->addItem(Prompts::askText(this, Texts::newHeadingPrompt(), u"Tessel"_qs));
 }

@@ -22,11 +22,14 @@ TitlePage::TitlePage(QWidget *parent)
     Controls::label(this, u"Label6_1"_qs, Texts::Caption::txtTitle.toString(),
                     Twips::rect(240, 120, 1935, 255))
         ->setBuddy(m_txtTitle);
-    Controls::label(this, u"Label6_0"_qs, Texts::Caption::txtName.toString(), Twips::rect(240, 720, 735, 255))
+    Controls::label(this, u"Label6_0"_qs, Texts::Caption::txtName.toString(),
+                    Twips::rect(240, 720, 735, 255))
         ->setBuddy(m_txtName);
-    Controls::label(this, u"Label7"_qs, Texts::Caption::txtVer.toString(), Twips::rect(240, 1320, 1095, 255))
+    Controls::label(this, u"Label7"_qs, Texts::Caption::txtVer.toString(),
+                    Twips::rect(240, 1320, 1095, 255))
         ->setBuddy(m_txtVer);
-    Controls::label(this, u"Label6_2"_qs, Texts::Caption::txtDiary.toString(), Twips::rect(240, 1920, 1935, 255))
+    Controls::label(this, u"Label6_2"_qs, Texts::Caption::txtDiary.toString(),
+                    Twips::rect(240, 1920, 1935, 255))
         ->setBuddy(m_txtDiary);
 }
 

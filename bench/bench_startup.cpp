@@ -185,8 +185,8 @@ void printMedians(const char *what, const std::array<Program, 3> &programs,
     for (const Program &program : programs) {
         const auto [least, most] =
             std::minmax_element((program.*times).begin(), (program.*times).end());
-        std::printf("  %-32s %6.1f ms  (%.1f to %.1f)\n", program.name,
-                    median(program.*times), *least, *most);
+        std::printf("  %-32s %6.1f ms  (%.1f to %.1f)\n", program.name, median(program.*times),
+                    *least, *most);
     }
     const double bare = median(programs[0].*times);
     const double label = median(programs[1].*times);

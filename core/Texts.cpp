@@ -35,7 +35,8 @@ QString emptyFolder()
 
 QString unusableName(QStringView caption, const QString &reason)
 {
-    return u"「%1」に使えない名前が入っているため、ReadMe を保存できません（%2）。"_qs.arg(caption, reason);
+    return u"「%1」に使えない名前が入っているため、ReadMe を保存できません（%2）。"_qs.arg(caption,
+                                                                                           reason);
 }
 
 QString controlCharacter(char16_t code)
@@ -55,8 +56,8 @@ QString holdsCharacter(QChar character)
 
 QString dropsLastCharacter(QStringView name, bool dot)
 {
-    return u"「%1」は最後が%2で、Windows ではその文字が落とされます"_qs.arg(
-        name, dot ? u"「.」"_qs : u"空白"_qs);
+    return u"「%1」は最後が%2で、Windows ではその文字が落とされます"_qs.arg(name, dot ? u"「.」"_qs
+                                                                                      : u"空白"_qs);
 }
 
 QString deviceName(QStringView name)
@@ -67,7 +68,8 @@ QString deviceName(QStringView name)
 QString unencodable(const QString &captions, const QString &what, const QString &characters)
 {
     return u"%1に Shift-JIS（コードページ932）で表せない文字があるため、%2を保存できません。\n"
-           u"文字：%3\nこれらの文字を別の文字に置き換えてください。"_qs.arg(captions, what, characters);
+           u"文字：%3\nこれらの文字を別の文字に置き換えてください。"_qs.arg(captions, what,
+                                                                            characters);
 }
 
 QString readme(const QString &path)
@@ -127,7 +129,8 @@ QString notWritten()
 
 QString replacedNotSynced(const QString &path, const QString &reason)
 {
-    return u"「%1」は新しい内容に置き換わりましたが、ディスクへの書き込みを確かめられませんでした。\n"
+    return u"「%"
+           u"1」は新しい内容に置き換わりましたが、ディスクへの書き込みを確かめられませんでした。\n"
            u"このまま電源が切れると、古い内容に戻るか、ファイルがなくなるおそれがあります。"
            u"もう一度保存してください。（%2）"_qs.arg(path, reason);
 }
@@ -220,7 +223,8 @@ QString noSeparator()
 
 QString undecodable(qint64 byteNumber)
 {
-    return u"Shift-JIS（コードページ932）として読めないバイトがあります（%1 バイト目）。"_qs.arg(byteNumber);
+    return u"Shift-JIS（コードページ932）として読めないバイトがあります（%1 バイト目）。"_qs.arg(
+        byteNumber);
 }
 
 } // namespace Texts

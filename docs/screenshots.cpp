@@ -19,8 +19,8 @@
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
-#include <QLockFile>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QPixmap>
 #include <QTest>
 #include <QTextStream>
@@ -87,8 +87,7 @@ void shoot(QWidget *window, const QDir &folder, const QString &name)
         picture.fill(Qt::white);
         window->render(&picture);
         const QImage image = picture.toImage();
-        const QString file =
-            folder.filePath(name + (ratio == 1 ? u".png"_qs : u"@2x.png"_qs));
+        const QString file = folder.filePath(name + (ratio == 1 ? u".png"_qs : u"@2x.png"_qs));
         if (image.isNull() || isBlank(image))
             fail(u"%1 came out blank"_qs.arg(file));
         QImageWriter writer(file, "png");
@@ -157,7 +156,8 @@ void clickEntry(QWidget *window, const QString &name, const QString &text, Click
 
 void saveTemplates(const TemplateStore &store)
 {
-    for (const QString &title : {u"SampleTool"_qs, u"はじめてのツール"_qs, u"ReadMe Maker Demo"_qs}) {
+    for (const QString &title :
+         {u"SampleTool"_qs, u"はじめてのツール"_qs, u"ReadMe Maker Demo"_qs}) {
         ReadmeSettings settings = ReadmeSettings::atStartup();
         settings.txtTitle = title;
         if (!store.SaveTemplate(settings).written())

@@ -26,7 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     requireProperty(encoded.bytes.size() <= valid, "the chosen codes are never longer");
 
     const Cp932Codec::Decoded again = Cp932Codec::decode(encoded.bytes);
-    requireProperty(again.ok() && again.text == decoded.text,
-                    "the encoded text decodes to itself");
+    requireProperty(again.ok() && again.text == decoded.text, "the encoded text decodes to itself");
     return 0;
 }

@@ -42,13 +42,12 @@ QStringList takeList(FuzzedDataProvider &provider, bool utf8)
 ReadmeSettings takeSettings(FuzzedDataProvider &provider, bool utf8)
 {
     ReadmeSettings s;
-    const std::array fields{&ReadmeSettings::txtTitle, &ReadmeSettings::txtName,
-                            &ReadmeSettings::txtVer,   &ReadmeSettings::txtDiary,
-                            &ReadmeSettings::cmbDousa, &ReadmeSettings::cmbHissu,
-                            &ReadmeSettings::cmbSoft,  &ReadmeSettings::cmbTF,
-                            &ReadmeSettings::txtURL,   &ReadmeSettings::txtMail,
-                            &ReadmeSettings::cmbKakko, &ReadmeSettings::cmbLine,
-                            &ReadmeSettings::cmbFile,  &ReadmeSettings::txtPath};
+    const std::array fields{
+        &ReadmeSettings::txtTitle, &ReadmeSettings::txtName,  &ReadmeSettings::txtVer,
+        &ReadmeSettings::txtDiary, &ReadmeSettings::cmbDousa, &ReadmeSettings::cmbHissu,
+        &ReadmeSettings::cmbSoft,  &ReadmeSettings::cmbTF,    &ReadmeSettings::txtURL,
+        &ReadmeSettings::txtMail,  &ReadmeSettings::cmbKakko, &ReadmeSettings::cmbLine,
+        &ReadmeSettings::cmbFile,  &ReadmeSettings::txtPath};
     for (QString ReadmeSettings::*field : fields)
         s.*field = takeText(provider, utf8);
     s.list2Left = takeList(provider, utf8);

@@ -10,16 +10,16 @@
 
 namespace {
 
-constexpr char16_t kNoChar = Cp932Table::kNoChar;  // a noncharacter: no byte code decodes to it
-constexpr quint16 kNoCode = 0xFFFF;   // FF is never a trail byte, so FFFF is no code
+constexpr char16_t kNoChar = Cp932Table::kNoChar; // a noncharacter: no byte code decodes to it
+constexpr quint16 kNoCode = 0xFFFF;               // FF is never a trail byte, so FFFF is no code
 
 // Flat lookup tables, built once. Codes below 0x100 are single bytes; lead
 // bytes start at 0x81, so single and double-byte codes never collide.
 struct Tables
 {
     std::array<char16_t, 256> single{};
-    std::vector<char16_t> pair = std::vector<char16_t>(0x10000, kNoChar);  // by lead << 8 | trail
-    std::vector<quint16> code = std::vector<quint16>(0x10000, kNoCode);    // by UTF-16 unit
+    std::vector<char16_t> pair = std::vector<char16_t>(0x10000, kNoChar); // by lead << 8 | trail
+    std::vector<quint16> code = std::vector<quint16>(0x10000, kNoCode);   // by UTF-16 unit
 };
 
 [[nodiscard]] constexpr bool isLead(uchar byte)
@@ -37,7 +37,7 @@ struct Tables
         table[byte] = byte;
     table[0xA0] = 0xF8F0;
     for (char16_t byte = 0xA1; byte <= 0xDF; ++byte)
-        table[byte] = char16_t(0xFF61 + byte - 0xA1);  // half-width katakana
+        table[byte] = char16_t(0xFF61 + byte - 0xA1); // half-width katakana
     for (char16_t byte = 0xFD; byte <= 0xFF; ++byte)
         table[byte] = char16_t(0xF8F1 + byte - 0xFD);
     return table;

@@ -14,17 +14,14 @@ constexpr QStringView CrLf = u"\r\n";
 // Each label is 14 columns wide in code page 932 (full-width characters take
 // two), so that with two-column brackets every value starts in column 19.
 const std::array<QStringView, 10> Labels = {
-    u"   ソフト名   ", u"    作成者    ", u"  バージョン  ", u"   作成日時   ",
-    u" 動作確認環境 ", u"   必須環境   ", u" ソフトの種類 ", u"  転載の可否  ",
-    u"    WebSite   ", u"メールアドレス",
+    u"   ソフト名   ", u"    作成者    ", u"  バージョン  ", u"   作成日時   ", u" 動作確認環境 ",
+    u"   必須環境   ", u" ソフトの種類 ", u"  転載の可否  ", u"    WebSite   ", u"メールアドレス",
 };
 
 QString firstCharacter(const QString &text)
 {
-    const qsizetype length = text.size() > 1 && text.at(0).isHighSurrogate()
-                                     && text.at(1).isLowSurrogate()
-                                 ? 2
-                                 : 1;
+    const qsizetype length =
+        text.size() > 1 && text.at(0).isHighSurrogate() && text.at(1).isLowSurrogate() ? 2 : 1;
     return text.left(length);
 }
 
@@ -52,8 +49,7 @@ Brackets bracketsOf(const QString &bracketStyle)
     return {firstCharacter(bracketStyle), lastCharacter(bracketStyle)};
 }
 
-void AppendFieldLine(QString &text, const Brackets &brackets, QStringView label,
-                     QStringView value)
+void AppendFieldLine(QString &text, const Brackets &brackets, QStringView label, QStringView value)
 {
     text += brackets.open;
     text += label;
@@ -75,8 +71,8 @@ QString ComposeReadme(const ReadmeSettings &s)
 {
     const Brackets brackets = bracketsOf(s.cmbKakko);
     const std::array<const QString *, 10> values = {
-        &s.txtTitle, &s.txtName,  &s.txtVer,  &s.txtDiary, &s.cmbDousa,
-        &s.cmbHissu, &s.cmbSoft, &s.cmbTF, &s.txtURL,    &s.txtMail,
+        &s.txtTitle, &s.txtName, &s.txtVer, &s.txtDiary, &s.cmbDousa,
+        &s.cmbHissu, &s.cmbSoft, &s.cmbTF,  &s.txtURL,   &s.txtMail,
     };
     QString text;
     qsizetype headingsSize = 0;

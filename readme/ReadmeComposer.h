@@ -23,8 +23,7 @@ struct Brackets
 [[nodiscard]] Brackets bracketsOf(const QString &bracketStyle);
 
 [[nodiscard]] QString ComposeReadme(const ReadmeSettings &settings);
-void AppendFieldLine(QString &text, const Brackets &brackets, QStringView label,
-                     QStringView value);
+void AppendFieldLine(QString &text, const Brackets &brackets, QStringView label, QStringView value);
 void AppendSectionHeading(QString &text, const Brackets &brackets, const QString &heading);
 
 } // namespace ReadmeComposer

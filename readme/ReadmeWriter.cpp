@@ -27,10 +27,10 @@ PreparedFile prepare(const ReadmeSettings &settings, PathStyle style)
     if (!encoded.ok()) {
         QList<SettingsFields::Field> fields = SettingsFields::storedFields(settings);
         fields.removeIf([](const SettingsFields::Field &field) { return !field.inReadme; });
-        prepared.problem = Texts::unencodable(
-            SettingsFields::captionsHolding(fields, encoded.unencodable),
-            Texts::readme(SafeFile::displayPath(prepared.path)),
-            Cp932Codec::describe(encoded.unencodable));
+        prepared.problem =
+            Texts::unencodable(SettingsFields::captionsHolding(fields, encoded.unencodable),
+                               Texts::readme(SafeFile::displayPath(prepared.path)),
+                               Cp932Codec::describe(encoded.unencodable));
     }
     prepared.bytes = std::move(encoded.bytes);
     return prepared;

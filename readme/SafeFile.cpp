@@ -74,8 +74,8 @@ QString syncFolder(const QString &)
 QString moveIntoPlace(const QFileInfo &temp, const QFileInfo &target)
 {
     std::error_code error;
-    std::filesystem::rename(temp.filesystemAbsoluteFilePath(),
-                            target.filesystemAbsoluteFilePath(), error);
+    std::filesystem::rename(temp.filesystemAbsoluteFilePath(), target.filesystemAbsoluteFilePath(),
+                            error);
     return error ? QString::fromStdString(error.message()) : QString();
 }
 

@@ -104,7 +104,8 @@ ParseResult parseTemplateText(QStringView text)
         if (!separated && !field.quoted && field.value == Separator)
             separated = true;
         else
-            (separated ? result.settings.List2Right : result.settings.list2Left).append(field.value);
+            (separated ? result.settings.List2Right : result.settings.list2Left)
+                .append(field.value);
     }
     if (!separated)
         result.error = Texts::noSeparator();

@@ -53,7 +53,8 @@ bool isUsableFolder(const QString &path)
 {
     if (!QFileInfo(path).isDir())
         return false;
-    QFile probe(QDir(path).filePath(u".neattessel-probe-%1"_qs.arg(QCoreApplication::applicationPid())));
+    QFile probe(
+        QDir(path).filePath(u".neattessel-probe-%1"_qs.arg(QCoreApplication::applicationPid())));
     if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return false;
     probe.close();
@@ -127,7 +128,8 @@ QString readTemplateFile(const QString &path, QByteArray &bytes)
 } // namespace
 
 TemplateStore::TemplateStore(const QString &folder, PathStyle style)
-    : m_folder(folder), m_style(style)
+    : m_folder(folder),
+      m_style(style)
 {
 }
 
@@ -163,8 +165,8 @@ QStringList TemplateStore::ListTemplates() const
     for (const QString &file : files) {
         // A link counts by what it points to: only a regular file is a
         // template, never a device, a pipe or a folder.
-        if (file.endsWith(Extension, m_style == PathStyle::Posix ? Qt::CaseSensitive
-                                                                 : Qt::CaseInsensitive)
+        if (file.endsWith(Extension,
+                          m_style == PathStyle::Posix ? Qt::CaseSensitive : Qt::CaseInsensitive)
             && QFileInfo(folder.filePath(file)).isFile())
             names.append(file.chopped(Extension.size()));
     }
@@ -178,10 +180,10 @@ QString TemplateStore::titleProblem(const QString &title, PathStyle style)
     if (style == PathStyle::Windows)
         forbidden += u":*?\"<>|"_qs;
     const QString fileName = title + Extension;
-    const qsizetype length = style == PathStyle::Windows ? fileName.size()
-                                                         : QFile::encodeName(fileName).size();
-    const auto badCharacter = std::find_if(title.cbegin(), title.cend(),
-                                           [&](QChar c) { return forbidden.contains(c); });
+    const qsizetype length =
+        style == PathStyle::Windows ? fileName.size() : QFile::encodeName(fileName).size();
+    const auto badCharacter =
+        std::find_if(title.cbegin(), title.cend(), [&](QChar c) { return forbidden.contains(c); });
     QString reason = controlCharacter(title);
     if (!reason.isEmpty())
         reason = Texts::holds(reason);
@@ -209,12 +211,13 @@ PreparedFile TemplateStore::prepare(const ReadmeSettings &settings) const
         prepared.problem = Texts::lineBreaks(captions);
         return prepared;
     }
-    Cp932Codec::Encoded encoded = Cp932Codec::encode(TemplateFormat::templateText(settings, m_style));
+    Cp932Codec::Encoded encoded =
+        Cp932Codec::encode(TemplateFormat::templateText(settings, m_style));
     if (!encoded.ok())
-        prepared.problem = Texts::unencodable(
-                               SettingsFields::captionsHolding(fields, encoded.unencodable),
+        prepared.problem =
+            Texts::unencodable(SettingsFields::captionsHolding(fields, encoded.unencodable),
                                Texts::templateWord(), Cp932Codec::describe(encoded.unencodable))
-                           + u'\n' + Texts::untickHint();
+            + u'\n' + Texts::untickHint();
     else if (encoded.bytes.size() > TemplateFormat::MaxBytes)
         prepared.problem = Texts::templateTooLarge(TemplateFormat::MaxBytes);
     prepared.bytes = std::move(encoded.bytes);

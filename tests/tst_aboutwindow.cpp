@@ -29,7 +29,8 @@ private Q_SLOTS:
         QTest::newRow("development environment")
             << u"Label3"_qs << u"開発環境：C++20 / Qt 6 (Debian 12)"_qs;
         QTest::newRow("web site") << u"Label4"_qs << u"Webサイト：なし（公開していません）"_qs;
-        QTest::newRow("mail address") << u"Label5"_qs << u"Mailアドレス：なし（公開していません）"_qs;
+        QTest::newRow("mail address")
+            << u"Label5"_qs << u"Mailアドレス：なし（公開していません）"_qs;
         QTest::newRow("first remark")
             << u"Label6"_qs << u"ソースがほしい方はメールまたはBBSにカキコしてください。"_qs;
         QTest::newRow("second remark")
@@ -61,7 +62,7 @@ private Q_SLOTS:
             QVERIFY2(offset.manhattanLength() <= 2,
                      qPrintable(u"off centre by (%1, %2)"_qs.arg(offset.x()).arg(offset.y())));
             for (const auto &[name, picture] : {std::pair{u"imgTitle"_qs, u":/title.png"_qs},
-                                                 std::pair{u"imgIcon"_qs, u":/icon.png"_qs}}) {
+                                                std::pair{u"imgIcon"_qs, u":/icon.png"_qs}}) {
                 auto *image = window->findChild<PictureButton *>(name);
                 QVERIFY2(image && image->picture() == picture, qPrintable(name));
                 const QImage drawn = image->grab().toImage();

@@ -200,7 +200,6 @@ private Q_SLOTS:
     }
 
 private:
-
     // A fresh main window on `page`, the window `opener` opens if any, and
     // in it the control `button`. Both heading lists hold entries and their
     // first entries, and the first stored template, are selected, so that
@@ -261,10 +260,13 @@ private:
         }
         windows.sort();
         const ReadmeSettings s = m_window->settings();
-        return {u"page %1"_qs.arg(m_window->wizardPage()), windows.join(u' '), s.txtTitle,
-                s.list2Left.join(u'|'), s.List2Right.join(u'|'), s.txtPath};
+        return {u"page %1"_qs.arg(m_window->wizardPage()),
+                windows.join(u' '),
+                s.txtTitle,
+                s.list2Left.join(u'|'),
+                s.List2Right.join(u'|'),
+                s.txtPath};
     }
-
 };
 
 QTEST_MAIN(TestAccessibility)

@@ -129,9 +129,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("notches");
         QTest::addColumn<QString>("value"); // after the wheel; "typed" stands for the typed text
         const QString typed = u"typed"_qs;
-        const struct { QString field, other; } pages[] = {
-            {u"cmbDousa"_qs, u"txtURL"_qs}, {u"cmbHissu"_qs, u"cmbDousa"_qs},
-            {u"cmbSoft"_qs, u"txtMail"_qs}, {u"cmbTF"_qs, u"cmbSoft"_qs},
+        const struct
+        {
+            QString field, other;
+        } pages[] = {
+            {u"cmbDousa"_qs, u"txtURL"_qs},  {u"cmbHissu"_qs, u"cmbDousa"_qs},
+            {u"cmbSoft"_qs, u"txtMail"_qs},  {u"cmbTF"_qs, u"cmbSoft"_qs},
             {u"cmbKakko"_qs, u"txtPath"_qs}, {u"cmbLine"_qs, u"cmbFile"_qs},
             {u"cmbFile"_qs, u"txtPath"_qs},
         };
@@ -173,7 +176,7 @@ private Q_SLOTS:
     void checkBoxes_data()
     {
         QTest::addColumn<QString>("box");
-        QTest::addColumn<bool>("byKey"); // Space instead of a click
+        QTest::addColumn<bool>("byKey");        // Space instead of a click
         QTest::addColumn<QList<int>>("values"); // at start, then after each press
         const QList<int> ticked = {1, 0, 1, 0, 1};
         const QList<int> grayed = {2, 1, 0, 1, 0};
@@ -221,7 +224,8 @@ private Q_SLOTS:
         QTest::newRow("Space on >>") << 3 << u"lbl2Right2"_qs << space << 3 << 1;
         QTest::newRow("Enter on <<") << 3 << u"lbl2Left2"_qs << int(Qt::Key_Return) << 3 << 1;
         QTest::newRow("Space on chkTemp") << 4 << u"chkTemp"_qs << space << 4 << 1;
-        QTest::newRow("Enter on Next, twice") << 0 << u"imgNext"_qs << int(Qt::Key_Return) << 2 << 2;
+        QTest::newRow("Enter on Next, twice")
+            << 0 << u"imgNext"_qs << int(Qt::Key_Return) << 2 << 2;
         QTest::newRow("Space on chkEdit, twice") << 4 << u"chkEdit"_qs << space << 4 << 2;
     }
 
@@ -255,7 +259,6 @@ private:
             QTest::mouseClick(child(u"imgNext"_qs), Qt::LeftButton);
         return widget;
     }
-
 };
 
 QTEST_MAIN(TestAnswers)

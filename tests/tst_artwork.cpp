@@ -47,8 +47,8 @@ private Q_SLOTS:
         for (const QString &name : names) {
             for (int scale : SvgArtwork::kScales) {
                 const QString png = SvgArtwork::pngName(name, scale);
-                QTest::newRow(qPrintable(png)) << sources.filePath(name)
-                                               << sources.filePath(u"png/"_qs + png) << scale;
+                QTest::newRow(qPrintable(png))
+                    << sources.filePath(name) << sources.filePath(u"png/"_qs + png) << scale;
             }
         }
     }
@@ -60,7 +60,8 @@ private Q_SLOTS:
         QFETCH(int, scale);
         const QImage shipped = QImage(png).convertToFormat(QImage::Format_ARGB32);
         const int worst = worstDifference(SvgArtwork::render(svg, scale), shipped);
-        QVERIFY2(worst >= 0 && worst <= 4, qPrintable(u"differs by up to "_qs + QString::number(worst)));
+        QVERIFY2(worst >= 0 && worst <= 4,
+                 qPrintable(u"differs by up to "_qs + QString::number(worst)));
     }
 
     void icoMatchesSvg_data()
@@ -77,15 +78,16 @@ private Q_SLOTS:
         const QDir sources(QStringLiteral(TESSEL_RESOURCES));
         QImageReader reader(sources.filePath(SvgArtwork::kIconFile.toString()), "ico");
         QCOMPARE(reader.imageCount(), int(std::size(SvgArtwork::kIconSizes)));
-        const int index = int(std::find(std::begin(SvgArtwork::kIconSizes),
-                                        std::end(SvgArtwork::kIconSizes), size)
-                              - std::begin(SvgArtwork::kIconSizes));
+        const int index = int(
+            std::find(std::begin(SvgArtwork::kIconSizes), std::end(SvgArtwork::kIconSizes), size)
+            - std::begin(SvgArtwork::kIconSizes));
         QVERIFY(reader.jumpToImage(index));
         const QImage shipped = reader.read().convertToFormat(QImage::Format_ARGB32);
-        const QImage expected =
-            SvgArtwork::renderAt(sources.filePath(SvgArtwork::kIconSource.toString()), {size, size});
+        const QImage expected = SvgArtwork::renderAt(
+            sources.filePath(SvgArtwork::kIconSource.toString()), {size, size});
         const int worst = worstDifference(expected, shipped);
-        QVERIFY2(worst >= 0 && worst <= 4, qPrintable(u"differs by up to "_qs + QString::number(worst)));
+        QVERIFY2(worst >= 0 && worst <= 4,
+                 qPrintable(u"differs by up to "_qs + QString::number(worst)));
     }
 };
 

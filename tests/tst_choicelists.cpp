@@ -37,20 +37,24 @@ private Q_SLOTS:
                                                 u"はじめにお読みください"_qs, u"読め！"_qs};
         QTest::newRow("list2Left")
             << u"list2Left"_qs
-            << QStringList{u"はじめに"_qs, u"フォルダの中身"_qs, u"ソフト紹介"_qs,
+            << QStringList{u"はじめに"_qs,
+                           u"フォルダの中身"_qs,
+                           u"ソフト紹介"_qs,
                            u"ソフトの説明"_qs,
                            QString::fromUtf16(u"\uFF72\uFF9D\uFF7D\uFF84\uFF70\uFF99/"
                                               u"\uFF71\uFF9D\uFF72\uFF9D\uFF7D\uFF84\uFF70\uFF99"),
-                           u"注意事項"_qs, u"謝辞"_qs, u"VerUp履歴"_qs};
+                           u"注意事項"_qs,
+                           u"謝辞"_qs,
+                           u"VerUp履歴"_qs};
         QTest::newRow("cmbDousa") << u"cmbDousa"_qs
-                                  << QStringList{u"Windows95"_qs, u"Windows98"_qs,
-                                                 u"WindowsMe"_qs, u"WindowsNT"_qs,
+                                  << QStringList{u"Windows95"_qs,   u"Windows98"_qs,
+                                                 u"WindowsMe"_qs,   u"WindowsNT"_qs,
                                                  u"Windows2000"_qs, u"WindowsXP"_qs};
-        QTest::newRow("cmbHissu")
-            << u"cmbHissu"_qs
-            << QStringList{u"Windows9x系のみ"_qs, u"Windows95以降"_qs, u"Windows98以降"_qs,
-                           u"WindowsMe"_qs,       u"WindowsNT系のみ"_qs, u"WindowsNT以降"_qs,
-                           u"Windows2000以降"_qs, u"WindowsXPのみ"_qs};
+        QTest::newRow("cmbHissu") << u"cmbHissu"_qs
+                                  << QStringList{u"Windows9x系のみ"_qs, u"Windows95以降"_qs,
+                                                 u"Windows98以降"_qs,   u"WindowsMe"_qs,
+                                                 u"WindowsNT系のみ"_qs, u"WindowsNT以降"_qs,
+                                                 u"Windows2000以降"_qs, u"WindowsXPのみ"_qs};
         QTest::newRow("cmbSoft") << u"cmbSoft"_qs
                                  << QStringList{u"フリーウェア"_qs, u"シェアウェア"_qs,
                                                 u"カンパウェア"_qs, u"メールウェア"_qs,

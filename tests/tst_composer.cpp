@@ -32,20 +32,21 @@ class TestComposer : public QObject
 private Q_SLOTS:
     void sampleToolReadmeIsExactToTheCharacter()
     {
-        const QString expected = u"------------------------------------------------------------------------\r\n"
-                                 u"【   ソフト名   】SampleTool\r\n"
-                                 u"【    作成者    】Sample Author\r\n"
-                                 u"【  バージョン  】1.00\r\n"
-                                 u"【   作成日時   】2003/01/15\r\n"
-                                 u"【 動作確認環境 】WindowsXP\r\n"
-                                 u"【   必須環境   】Windows98以降\r\n"
-                                 u"【 ソフトの種類 】フリーウェア\r\n"
-                                 u"【  転載の可否  】事後に連絡\r\n"
-                                 u"【    WebSite   】\r\n"
-                                 u"【メールアドレス】\r\n"
-                                 u"------------------------------------------------------------------------\r\n"
-                                 u"【はじめに】\r\n\r\n\r\n\r\n"
-                                 u"【注意事項】\r\n\r\n\r\n\r\n"_qs;
+        const QString expected =
+            u"------------------------------------------------------------------------\r\n"
+            u"【   ソフト名   】SampleTool\r\n"
+            u"【    作成者    】Sample Author\r\n"
+            u"【  バージョン  】1.00\r\n"
+            u"【   作成日時   】2003/01/15\r\n"
+            u"【 動作確認環境 】WindowsXP\r\n"
+            u"【   必須環境   】Windows98以降\r\n"
+            u"【 ソフトの種類 】フリーウェア\r\n"
+            u"【  転載の可否  】事後に連絡\r\n"
+            u"【    WebSite   】\r\n"
+            u"【メールアドレス】\r\n"
+            u"------------------------------------------------------------------------\r\n"
+            u"【はじめに】\r\n\r\n\r\n\r\n"
+            u"【注意事項】\r\n\r\n\r\n\r\n"_qs;
         const QString text = ComposeReadme(sampleToolAnswers());
         QCOMPARE(text, expected);
         QCOMPARE(text.size(), 380);
@@ -77,20 +78,20 @@ private Q_SLOTS:
             << u"≪ 中 ≫"_qs << u"*"_qs << QStringList{u" a "_qs} << u"****"_qs
             << u"≪   ソフト名   ≫"_qs << u"≪ a ≫\r\n\r\n\r\n\r\n"_qs;
         QTest::newRow("empty style: no brackets")
-            << QString() << u"－－－－－－－－－"_qs << QStringList{u"h"_qs}
-            << QString(36, u'－') << u"   ソフト名   "_qs << u"h\r\n\r\n\r\n\r\n"_qs;
+            << QString() << u"－－－－－－－－－"_qs << QStringList{u"h"_qs} << QString(36, u'－')
+            << u"   ソフト名   "_qs << u"h\r\n\r\n\r\n\r\n"_qs;
         QTest::newRow("empty line style: empty rules")
-            << u"【 】"_qs << QString() << QStringList() << QString()
-            << u"【   ソフト名   】"_qs << u"【メールアドレス】\r\n\r\n"_qs;
+            << u"【 】"_qs << QString() << QStringList() << QString() << u"【   ソフト名   】"_qs
+            << u"【メールアドレス】\r\n\r\n"_qs;
         QTest::newRow("22-character line style four times")
-            << u"【 】"_qs << u"_/_/_/_/_/_/_/_/_/_/_/"_qs << QStringList()
-            << u"_/"_qs.repeated(44) << u"【   ソフト名   】"_qs << u"_/"_qs.repeated(44) + u"\r\n"_qs;
+            << u"【 】"_qs << u"_/_/_/_/_/_/_/_/_/_/_/"_qs << QStringList() << u"_/"_qs.repeated(44)
+            << u"【   ソフト名   】"_qs << u"_/"_qs.repeated(44) + u"\r\n"_qs;
         QTest::newRow("character beyond U+FFFF is one bracket")
-            << u"😀x🎉"_qs << u"-"_qs << QStringList{u"h"_qs} << u"----"_qs
-            << u"😀   ソフト名   🎉"_qs << u"😀h🎉\r\n\r\n\r\n\r\n"_qs;
+            << u"😀x🎉"_qs << u"-"_qs << QStringList{u"h"_qs} << u"----"_qs << u"😀   ソフト名   🎉"_qs
+            << u"😀h🎉\r\n\r\n\r\n\r\n"_qs;
         QTest::newRow("single character beyond U+FFFF")
-            << u"😀"_qs << u"-"_qs << QStringList{u"h"_qs} << u"----"_qs
-            << u"😀   ソフト名   😀"_qs << u"😀h😀\r\n\r\n\r\n\r\n"_qs;
+            << u"😀"_qs << u"-"_qs << QStringList{u"h"_qs} << u"----"_qs << u"😀   ソフト名   😀"_qs
+            << u"😀h😀\r\n\r\n\r\n\r\n"_qs;
     }
 
     void layout()
@@ -161,8 +162,10 @@ private Q_SLOTS:
         for (qsizetype i = 0; i < sections.size(); ++i) {
             const QByteArray heading =
                 Cp932Codec::encode(u"【"_qs + settings.List2Right.at(i) + u"】\r\n"_qs).bytes;
-            const QByteArray section = Cp932Codec::encode(
-                QString::fromUtf8(readFile(sources.filePath(sections.at(i)))).replace(u'\n', u"\r\n"_qs)).bytes;
+            const QByteArray section =
+                Cp932Codec::encode(QString::fromUtf8(readFile(sources.filePath(sections.at(i))))
+                                       .replace(u'\n', u"\r\n"_qs))
+                    .bytes;
             at = shipped.indexOf(heading, at);
             QVERIFY2(at >= 0, qPrintable(settings.List2Right.at(i)));
             at += heading.size();

@@ -70,14 +70,16 @@ void TestCp932::encodesEveryBmpCodeLikeWindows()
         if (bytes != m_windows.value(char16_t(cp)) && wrong++ == 0)
             firstWrong = QString::number(cp, 16) + u' ' + QString::fromLatin1(bytes.toHex());
     }
-    QVERIFY2(wrong == 0, qPrintable(QString::number(wrong) + QStringLiteral(" wrong, first ") + firstWrong));
+    QVERIFY2(wrong == 0,
+             qPrintable(QString::number(wrong) + QStringLiteral(" wrong, first ") + firstWrong));
 }
 
 void TestCp932::decodesEveryWindowsCode()
 {
     for (auto it = m_windows.cbegin(); it != m_windows.cend(); ++it) {
         const auto decoded = Cp932Codec::decode(it.value());
-        QVERIFY2(decoded.ok() && decoded.text == QString(QChar(it.key())), it.value().toHex().constData());
+        QVERIFY2(decoded.ok() && decoded.text == QString(QChar(it.key())),
+                 it.value().toHex().constData());
     }
 }
 
@@ -88,14 +90,15 @@ void TestCp932::everyDoubleByteCodeDecodesToAnEncodableCharacter()
     int valid = 0;
     for (int code = 0x8100; code <= 0xFCFF; ++code) {
         if (code >= 0xA000 && code < 0xE000)
-            continue;  // A0-DF are single-byte characters, not lead bytes
+            continue; // A0-DF are single-byte characters, not lead bytes
         const char pair[2] = {char(code >> 8), char(code & 0xFF)};
         const auto decoded = Cp932Codec::decode(QByteArrayView(pair, 2));
         if (!decoded.ok())
             continue;
         ++valid;
         QCOMPARE(decoded.text.size(), 1);
-        QVERIFY2(m_windows.contains(decoded.text[0].unicode()), QByteArray::number(code, 16).constData());
+        QVERIFY2(m_windows.contains(decoded.text[0].unicode()),
+                 QByteArray::number(code, 16).constData());
     }
     QCOMPARE(valid, 9604);
 }
@@ -115,7 +118,7 @@ void TestCp932::decodesLikeTheSystemConverter()
         const char bytes[2] = {char(pair ? code >> 8 : code), char(code & 0xFF)};
         const int length = pair ? 2 : 1;
         if (pair && !Cp932Codec::decode(QByteArrayView(bytes, 1)).text.isEmpty())
-            continue;  // the first byte is no lead byte
+            continue; // the first byte is no lead byte
         wchar_t units[4] = {};
         const int count = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes, length, units, 4);
         const auto ours = Cp932Codec::decode(QByteArrayView(bytes, length));
@@ -139,7 +142,8 @@ void TestCp932::encodesLikeTheSystemConverter()
         BOOL usedDefault = FALSE;
         const int count = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &unit, 1, bytes, 4,
                                               nullptr, &usedDefault);
-        const QByteArray expected = usedDefault || count <= 0 ? QByteArray() : QByteArray(bytes, count);
+        const QByteArray expected =
+            usedDefault || count <= 0 ? QByteArray() : QByteArray(bytes, count);
         if (encodeOne(char16_t(cp)) != expected)
             differing.append(QString::number(uint(cp), 16));
     }
@@ -212,13 +216,17 @@ void TestCp932::reportsUnencodable_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QList<char32_t>>("unencodable");
-    const auto row = [](const char *name, const char16_t *text, const char *bytes, QList<char32_t> missing) {
+    const auto row = [](const char *name, const char16_t *text, const char *bytes,
+                        QList<char32_t> missing) {
         QTest::newRow(name) << QStringView(text).toString() << QByteArray(bytes) << missing;
     };
     row("all encodable", u"a\\b", "a\\b", {});
     row("emoji as one code point", u"a😀b", "ab", {0x1F600});
     row("each once, first appearance first", u"€x😀€\u00A5😀", "x", {0x20AC, 0x1F600, 0xA5});
-    row("lone high surrogate", u"a\xD800" u"b", "ab", {0xD800});
+    row("lone high surrogate",
+        u"a\xD800"
+        u"b",
+        "ab", {0xD800});
     row("swapped pair", u"\xDE00\xD83D", "", {0xDE00, 0xD83D});
     row("high surrogate at the end", u"a\xD83D", "a", {0xD83D});
 }
@@ -241,8 +249,8 @@ void TestCp932::describe_data()
     QTest::newRow("none") << QList<char32_t>{} << 10 << QString();
     QTest::newRow("emoji and euro") << QList<char32_t>{0x1F600, 0x20AC} << 10
                                     << QStringLiteral("「😀」(U+1F600)、「€」(U+20AC)");
-    QTest::newRow("control without glyph") << QList<char32_t>{0x1B, 0xA5} << 10
-                                           << QStringLiteral("(U+001B)、「¥」(U+00A5)");
+    QTest::newRow("control without glyph")
+        << QList<char32_t>{0x1B, 0xA5} << 10 << QStringLiteral("(U+001B)、「¥」(U+00A5)");
     QTest::newRow("cut after the limit") << QList<char32_t>{0xA5, 0x2212, 0x20AC} << 2
                                          << QStringLiteral("「¥」(U+00A5)、「−」(U+2212)、…");
 }

@@ -24,7 +24,8 @@ namespace {
 QStringList filesBelow(const QString &folder)
 {
     QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
     while (it.hasNext())
         files.append(it.next());
     return files;
@@ -37,10 +38,8 @@ void setField(ReadmeSettings &s, const QString &field, const QString &value)
         return;
     }
     const QHash<QString, QString ReadmeSettings::*> members = {
-        {u"txtTitle"_qs, &ReadmeSettings::txtTitle},
-        {u"txtName"_qs, &ReadmeSettings::txtName},
-        {u"cmbKakko"_qs, &ReadmeSettings::cmbKakko},
-        {u"cmbFile"_qs, &ReadmeSettings::cmbFile},
+        {u"txtTitle"_qs, &ReadmeSettings::txtTitle}, {u"txtName"_qs, &ReadmeSettings::txtName},
+        {u"cmbKakko"_qs, &ReadmeSettings::cmbKakko}, {u"cmbFile"_qs, &ReadmeSettings::cmbFile},
         {u"txtPath"_qs, &ReadmeSettings::txtPath},
     };
     s.*members.value(field) = value;
@@ -57,8 +56,9 @@ private Q_SLOTS:
     void startupValuesAndSuggestions()
     {
         const ReadmeSettings s = ReadmeSettings::atStartup();
-        QCOMPARE(s.list2Left.at(4), QString::fromUtf16(u"\uFF72\uFF9D\uFF7D\uFF84\uFF70\uFF99/"
-                                                       u"\uFF71\uFF9D\uFF72\uFF9D\uFF7D\uFF84\uFF70\uFF99"));
+        QCOMPARE(s.list2Left.at(4),
+                 QString::fromUtf16(u"\uFF72\uFF9D\uFF7D\uFF84\uFF70\uFF99/"
+                                    u"\uFF71\uFF9D\uFF72\uFF9D\uFF7D\uFF84\uFF70\uFF99"));
         QCOMPARE(s.cmbKakko, QString::fromUtf16(u"\u3010 \u3011"));
         QCOMPARE(ChoiceLists::lineStyles().at(3), QString(9, QChar(0xFF0D)));
         QCOMPARE(ChoiceLists::lineStyles().at(4), u"_/"_qs.repeated(11));
@@ -85,9 +85,8 @@ private Q_SLOTS:
         QTest::newRow("unticked: no template")
             << u"a/b"_qs << u"out"_qs << 0 << int(Outcome::Finished) << readme << QStringList()
             << QString();
-        QTest::newRow("grayed: no template")
-            << u"t"_qs << u"out"_qs << 2 << int(Outcome::Finished) << readme << QStringList()
-            << QString();
+        QTest::newRow("grayed: no template") << u"t"_qs << u"out"_qs << 2 << int(Outcome::Finished)
+                                             << readme << QStringList() << QString();
         QTest::newRow("empty folder: the path message")
             << u"t"_qs << QString() << 1 << nothing << QStringList() << QStringList()
             << Texts::emptyFolder();
@@ -132,7 +131,7 @@ private Q_SLOTS:
     void refusedBeforeWriting_data()
     {
         QTest::addColumn<QString>("field");
-        QTest::addColumn<QString>("value"); // a folder is below the test's folder
+        QTest::addColumn<QString>("value");   // a folder is below the test's folder
         QTest::addColumn<QString>("message"); // "%1" stands for the ReadMe's path
         QTest::addColumn<bool>("templateOnly");
 
@@ -145,27 +144,32 @@ private Q_SLOTS:
             u"\n「現在の設定をテンプレートとして保存」のチェックを外せば、ReadMe だけを保存できます。"_qs;
         QTest::newRow("NUL in the file name")
             << u"cmbFile"_qs << QString::fromUtf16(u"a\0b", 3)
-            << u"「ファイル名」"_qs + badName + u"（制御文字 (U+0000) を含んでいます）。"_qs << false;
+            << u"「ファイル名」"_qs + badName + u"（制御文字 (U+0000) を含んでいます）。"_qs
+            << false;
         QTest::newRow("control character in the folder")
             << u"txtPath"_qs << u"out\x1f"_qs
-            << u"「保存先の指定」"_qs + badName + u"（制御文字 (U+001F) を含んでいます）。"_qs << false;
+            << u"「保存先の指定」"_qs + badName + u"（制御文字 (U+001F) を含んでいます）。"_qs
+            << false;
         QTest::newRow("DEL in the folder")
             << u"txtPath"_qs << u"out/\x7f"_qs
-            << u"「保存先の指定」"_qs + badName + u"（制御文字 (U+007F) を含んでいます）。"_qs << false;
-        QTest::newRow("empty folder") << u"txtPath"_qs << QString() << u"パスを入力してください。"_qs
-                                      << false;
+            << u"「保存先の指定」"_qs + badName + u"（制御文字 (U+007F) を含んでいます）。"_qs
+            << false;
+        QTest::newRow("empty folder")
+            << u"txtPath"_qs << QString() << u"パスを入力してください。"_qs << false;
         QTest::newRow("character without a code in the ReadMe")
             << u"txtName"_qs << u"😀"_qs
-            << u"「作成者」"_qs + noCode + u"ReadMe「%1」を保存できません。\n文字：「😀」(U+1F600)"_qs
-                   + replace
+            << u"「作成者」"_qs + noCode
+                   + u"ReadMe「%1」を保存できません。\n文字：「😀」(U+1F600)"_qs + replace
             << false;
         QTest::newRow("title that cannot name a file")
             << u"txtTitle"_qs << u"a/b"_qs
-            << u"タイトル「a/b」はテンプレートのファイル名に使えません（「/」を含んでいます）。"_qs + untick
+            << u"タイトル「a/b」はテンプレートのファイル名に使えません（「/」を含んでいます）。"_qs
+                   + untick
             << true;
         QTest::newRow("lone CR in a value")
             << u"txtName"_qs << u"a\rb"_qs
-            << u"「作成者」に改行が含まれているため、テンプレートを保存できません。"_qs + untick << true;
+            << u"「作成者」に改行が含まれているため、テンプレートを保存できません。"_qs + untick
+            << true;
         QTest::newRow("line break in an available heading")
             << u"list2Left"_qs << u"a\nb"_qs
             << u"「項目の追加（左の一覧）」に改行が含まれているため、テンプレートを保存できません。"_qs
@@ -173,8 +177,8 @@ private Q_SLOTS:
             << true;
         QTest::newRow("character without a code in the folder")
             << u"txtPath"_qs << u"out/é"_qs
-            << u"「保存先の指定」"_qs + noCode + u"テンプレートを保存できません。\n文字：「é」(U+00E9)"_qs
-                   + replace + untick
+            << u"「保存先の指定」"_qs + noCode
+                   + u"テンプレートを保存できません。\n文字：「é」(U+00E9)"_qs + replace + untick
             << true;
         QTest::newRow("character without a code in an available heading")
             << u"list2Left"_qs << u"€"_qs
@@ -183,13 +187,13 @@ private Q_SLOTS:
             << true;
         QTest::newRow("character without a code in the file name")
             << u"cmbFile"_qs << u"é"_qs
-            << u"「ファイル名」"_qs + noCode + u"テンプレートを保存できません。\n文字：「é」(U+00E9)"_qs
-                   + replace + untick
+            << u"「ファイル名」"_qs + noCode
+                   + u"テンプレートを保存できません。\n文字：「é」(U+00E9)"_qs + replace + untick
             << true;
         QTest::newRow("inside the bracket style, which the ReadMe does not use")
             << u"cmbKakko"_qs << u"【é】"_qs
-            << u"「カッコの種類」"_qs + noCode + u"テンプレートを保存できません。\n文字：「é」(U+00E9)"_qs
-                   + replace + untick
+            << u"「カッコの種類」"_qs + noCode
+                   + u"テンプレートを保存できません。\n文字：「é」(U+00E9)"_qs + replace + untick
             << true;
     }
 
@@ -256,8 +260,7 @@ private Q_SLOTS:
         s.txtPath = dir.filePath(u"out"_qs);
         for (const QString &name : {u"first"_qs, u"second"_qs}) {
             s.txtName = name;
-            const FinishSequence::Result result =
-                FinishSequence::FinishWizard(s, store);
+            const FinishSequence::Result result = FinishSequence::FinishWizard(s, store);
             QCOMPARE(result.outcome, saved ? Outcome::Finished : Outcome::NothingWritten);
             QVERIFY2(result.message.contains(saved ? QString() : Texts::tooLongForFileName()),
                      qPrintable(result.message));

@@ -157,15 +157,24 @@ private Q_SLOTS:
         click(u"lbltmp"_qs);
         auto *picker = qobject_cast<TemplatePicker *>(firstNamed(u"frmTemplate"_qs));
         QVERIFY(picker);
-        const ReadmeSettings loaded = {
-            .txtTitle = u"Title"_qs, .txtName = u"Author"_qs, .txtVer = u"1.00"_qs,
-            .txtDiary = u"2003/01/15"_qs, .cmbDousa = u"WindowsXP"_qs,
-            .cmbHissu = u"Windows 11以降"_qs, .cmbSoft = u"シェアウェア"_qs,
-            .cmbTF = u"事後に連絡"_qs, .txtURL = u"https://example.org/"_qs,
-            .txtMail = u"author@example.org"_qs, .list2Left = {u"謝辞"_qs},
-            .List2Right = {u"はじめに"_qs, u"注意事項"_qs}, .cmbKakko = u"☆"_qs,
-            .cmbLine = u"_/_/"_qs, .cmbFile = u"はじめに"_qs, .txtPath = u"/srv/readme/"_qs,
-            .chkTemp = CheckValue::Unticked, .chkEdit = CheckValue::Ticked};
+        const ReadmeSettings loaded = {.txtTitle = u"Title"_qs,
+                                       .txtName = u"Author"_qs,
+                                       .txtVer = u"1.00"_qs,
+                                       .txtDiary = u"2003/01/15"_qs,
+                                       .cmbDousa = u"WindowsXP"_qs,
+                                       .cmbHissu = u"Windows 11以降"_qs,
+                                       .cmbSoft = u"シェアウェア"_qs,
+                                       .cmbTF = u"事後に連絡"_qs,
+                                       .txtURL = u"https://example.org/"_qs,
+                                       .txtMail = u"author@example.org"_qs,
+                                       .list2Left = {u"謝辞"_qs},
+                                       .List2Right = {u"はじめに"_qs, u"注意事項"_qs},
+                                       .cmbKakko = u"☆"_qs,
+                                       .cmbLine = u"_/_/"_qs,
+                                       .cmbFile = u"はじめに"_qs,
+                                       .txtPath = u"/srv/readme/"_qs,
+                                       .chkTemp = CheckValue::Unticked,
+                                       .chkEdit = CheckValue::Ticked};
         Q_EMIT picker->templateLoaded(loaded);
         ReadmeSettings expected = loaded;
         expected.chkTemp = CheckValue::Ticked;
@@ -215,10 +224,9 @@ private Q_SLOTS:
             QTest::keyClick(QApplication::focusWidget(), key);
         QCOMPARE(m_window->wizardPage(), 4);
 
-        const QStringList order = {u"imgTitle"_qs, u"cmbKakko"_qs, u"cmbLine"_qs,
-                                   u"cmbFile"_qs,  u"txtPath"_qs,  u"lblDir"_qs,
-                                   u"chkTemp"_qs,  u"chkEdit"_qs,  u"imgPre"_qs,
-                                   u"imgBack"_qs,  u"imgNext"_qs};
+        const QStringList order = {u"imgTitle"_qs, u"cmbKakko"_qs, u"cmbLine"_qs, u"cmbFile"_qs,
+                                   u"txtPath"_qs,  u"lblDir"_qs,   u"chkTemp"_qs, u"chkEdit"_qs,
+                                   u"imgPre"_qs,   u"imgBack"_qs,  u"imgNext"_qs};
         QStringList seen;
         for (qsizetype i = 0; i < order.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -244,10 +252,11 @@ private Q_SLOTS:
         QVERIFY(homeField().indexOf(u":\\"_qs) == 1);
 #endif
 
-        QString expected = u"\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"Windows95\"\r\n\"Windows9x系のみ\"\r\n"
-                           u"\"フリーウェア\"\r\n\"事前に連絡\"\r\n\"\"\r\n\"\"\r\n"
-                           u"\"------------------\"\r\n\"ReadMe\"\r\n\"【 】\"\r\n\""_qs
-                           + homeField() + u"\"\r\n"_qs;
+        QString expected =
+            u"\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"Windows95\"\r\n\"Windows9x系のみ\"\r\n"
+            u"\"フリーウェア\"\r\n\"事前に連絡\"\r\n\"\"\r\n\"\"\r\n"
+            u"\"------------------\"\r\n\"ReadMe\"\r\n\"【 】\"\r\n\""_qs
+            + homeField() + u"\"\r\n"_qs;
         for (const QString &heading : ChoiceLists::availableHeadings())
             expected += u'"' + heading + u"\"\r\n"_qs;
         QCOMPARE(storeFiles(), QStringList{u".tmp"_qs});
@@ -281,7 +290,8 @@ private Q_SLOTS:
         QFETCH(QString, folder);
         QFETCH(QString, named);
         QFETCH(QStringList, written);
-        QVERIFY(QDir(m_temp->store.path()).mkdir(u"Blocked.tmp"_qs)); // a folder in the template's place
+        QVERIFY(QDir(m_temp->store.path())
+                    .mkdir(u"Blocked.tmp"_qs)); // a folder in the template's place
         typeInto(u"txtTitle"_qs, title);
         typeInto(u"txtPath"_qs, QString(folder).replace(u'~', m_temp->home.path()));
         const ReadmeSettings before = m_window->settings();
@@ -295,7 +305,8 @@ private Q_SLOTS:
         QVERIFY(m_window->isVisible());
         QCOMPARE(visiblePages(), QStringList{u"Picture6"_qs});
         QCOMPARE(m_window->settings(), before);
-        QCOMPARE(QDir(m_temp->home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), written);
+        QCOMPARE(QDir(m_temp->home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 written);
         QVERIFY(storeFiles().isEmpty());
         QCOMPARE(TopLevels::named(u"frmPreview"_qs).size(), folder.isEmpty() ? 0 : 1);
         QVERIFY(!firstNamed(u"frmPreview"_qs) || !firstNamed(u"frmPreview"_qs)->isVisible());
@@ -443,13 +454,15 @@ private:
 #endif
     }
 
-    [[nodiscard]] QString readmePath() const { return m_temp->home.filePath(u"ReadMe.txt"_qs); }
+    [[nodiscard]] QString readmePath() const
+    {
+        return m_temp->home.filePath(u"ReadMe.txt"_qs);
+    }
 
     [[nodiscard]] QStringList storeFiles() const
     {
         return QDir(m_temp->store.path()).entryList(QDir::Files | QDir::Hidden);
     }
-
 };
 
 QTEST_MAIN(TestMainWindow)

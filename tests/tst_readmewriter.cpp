@@ -39,18 +39,16 @@ private Q_SLOTS:
             << u"D:\\docs\\はじめにお読みください.txt"_qs;
         QTest::newRow("win: .txt is always appended")
             << win << u"D:\\docs\\"_qs << u"readme.txt"_qs << u"D:\\docs\\readme.txt.txt"_qs;
-        QTest::newRow("win: empty name") << win << u"D:\\docs"_qs << QString()
-                                         << u"D:\\docs\\.txt"_qs;
+        QTest::newRow("win: empty name")
+            << win << u"D:\\docs"_qs << QString() << u"D:\\docs\\.txt"_qs;
         QTest::newRow("win: slash is no backslash")
             << win << u"D:/docs/"_qs << u"a"_qs << u"D:/docs/\\a.txt"_qs;
         QTest::newRow("win: yen sign is no backslash")
             << win << u"D:¥"_qs << u"a"_qs << u"D:¥\\a.txt"_qs;
-        QTest::newRow("win: blanks are a folder") << win << u"  "_qs << u"a"_qs
-                                                  << u"  \\a.txt"_qs;
+        QTest::newRow("win: blanks are a folder") << win << u"  "_qs << u"a"_qs << u"  \\a.txt"_qs;
         QTest::newRow("posix: folder gets one slash")
             << posix << u"/home/u"_qs << u"ReadMe"_qs << u"/home/u/ReadMe.txt"_qs;
-        QTest::newRow("posix: slash kept") << posix << u"/"_qs << u"ReadMe"_qs
-                                           << u"/ReadMe.txt"_qs;
+        QTest::newRow("posix: slash kept") << posix << u"/"_qs << u"ReadMe"_qs << u"/ReadMe.txt"_qs;
         QTest::newRow("posix: backslash is no separator")
             << posix << u"C:\\"_qs << u"a"_qs << u"C:\\/a.txt"_qs;
     }
@@ -144,8 +142,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("cause");
 
-        QTest::newRow("character without a code")
-            << u"ReadMe"_qs << u"smile 😀"_qs << u"U+1F600"_qs;
+        QTest::newRow("character without a code") << u"ReadMe"_qs << u"smile 😀"_qs << u"U+1F600"_qs;
         QTest::newRow("yen sign has no code") << u"ReadMe"_qs << u"¥100"_qs << u"U+00A5"_qs;
         QTest::newRow("tab in the file name") << u"a\tb"_qs << u"t"_qs << u"U+0009"_qs;
 #ifdef Q_OS_WIN
@@ -170,8 +167,7 @@ private Q_SLOTS:
         QCOMPARE(result.status, WriteResult::Status::Refused);
         QVERIFY2(result.message.contains(cause), qPrintable(result.message));
         QCOMPARE(readFile(old), QByteArray("old"));
-        QCOMPARE(entriesOf(dir.path()),
-                 QStringList{u"ReadMe.txt"_qs});
+        QCOMPARE(entriesOf(dir.path()), QStringList{u"ReadMe.txt"_qs});
     }
 
     void windowsNames_data()
@@ -194,8 +190,8 @@ private Q_SLOTS:
         QTest::newRow("folder ends in a dot") << folder << u"C:\\docs.\\"_qs << true;
         QTest::newRow("folder ends in a space") << folder << u"C:\\docs \\sub"_qs << true;
         QTest::newRow("device as a folder") << folder << u"D:/con/"_qs << true;
-        QTest::newRow("dot folders, drive and server") << folder << u"\\\\srv\\c$\\.\\..\\x\\"_qs
-                                                       << false;
+        QTest::newRow("dot folders, drive and server")
+            << folder << u"\\\\srv\\c$\\.\\..\\x\\"_qs << false;
     }
 
     // The Windows rules, checked on every platform: names Windows keeps for
@@ -218,8 +214,8 @@ private Q_SLOTS:
             QCOMPARE(!problem.isEmpty(), refused && style == PathStyle::Windows);
             if (!problem.isEmpty() && field != u"title")
                 QVERIFY2(problem.startsWith(u"「%1」"_qs.arg(field == u"cmbFile"
-                                                                   ? Texts::Caption::cmbFile
-                                                                   : Texts::Caption::txtPath)),
+                                                                 ? Texts::Caption::cmbFile
+                                                                 : Texts::Caption::txtPath)),
                          qPrintable(problem));
         }
     }
@@ -246,7 +242,8 @@ private Q_SLOTS:
                      Texts::notSaved(QDir::toNativeSeparators(result.path), cause(folder))),
                  qPrintable(result.message));
         QCOMPARE(readFile(old), QByteArray("old"));
-        const QStringList left = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        const QStringList left =
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         QCOMPARE(left, QStringList({u"ReadMe.txt"_qs, u"taken.txt"_qs}));
     }
 };

@@ -18,9 +18,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QSize>("size");
         const std::pair<const char *, QSize> pictures[] = {
-            {"title", {200, 40}},         {"icon", {32, 32}},
-            {"button-preview", {80, 25}}, {"button-back", {80, 25}},
-            {"button-next", {80, 25}},    {"button-ok", {80, 25}},
+            {"title", {200, 40}},        {"icon", {32, 32}},        {"button-preview", {80, 25}},
+            {"button-back", {80, 25}},   {"button-next", {80, 25}}, {"button-ok", {80, 25}},
             {"button-cancel", {80, 25}},
         };
         for (const auto &[name, size] : pictures) {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "app/controls/DriveList.h"
-#include "app/controls/FolderList.h"
-#include "windows/SaveFolderPicker.h"
 #include "QueuedAnswers.h"
 #include "TopLevels.h"
 #include "UserInput.h"
 #include "Wine.h"
+#include "app/controls/DriveList.h"
+#include "app/controls/FolderList.h"
+#include "windows/SaveFolderPicker.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,10 +25,23 @@
 
 namespace {
 
-enum class Action { None, Highlight, Open, Enter, FirstDrive, OpenDeleted, OpenUnreadable,
-                    WheelOverDrives, Cancel, Escape };
+enum class Action {
+    None,
+    Highlight,
+    Open,
+    Enter,
+    FirstDrive,
+    OpenDeleted,
+    OpenUnreadable,
+    WheelOverDrives,
+    Cancel,
+    Escape
+};
 
-QString native(const QString &path) { return QDir::toNativeSeparators(path); }
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
 
 // A folder hidden as the platform hides it: by its leading dot, and on
 // Windows by its attribute, since Windows shows dot names.
@@ -44,7 +57,6 @@ bool makeHiddenFolder(const QDir &base, const QString &name)
     return true;
 #endif
 }
-
 
 } // namespace
 
@@ -107,7 +119,8 @@ private Q_SLOTS:
         QTest::newRow("root drive") << u"."_qs << Action::FirstDrive << root;
         QTest::newRow("deleted after listing") << u"gamma"_qs << Action::OpenDeleted << u"gamma"_qs;
         QTest::newRow("unreadable") << u"gamma"_qs << Action::OpenUnreadable << u"gamma"_qs;
-        QTest::newRow("wheel over the drives") << u"alpha"_qs << Action::WheelOverDrives << u"alpha"_qs;
+        QTest::newRow("wheel over the drives")
+            << u"alpha"_qs << Action::WheelOverDrives << u"alpha"_qs;
         QTest::newRow("Cancel after opening") << u"alpha"_qs << Action::Cancel << QString();
         QTest::newRow("Escape after opening") << u"alpha"_qs << Action::Escape << QString();
     }
@@ -140,7 +153,8 @@ private Q_SLOTS:
             QVERIFY(QFile::setPermissions(target, QFile::WriteOwner));
             if (geteuid() == 0) {
                 QVERIFY(QFile::setPermissions(m_base.path(), QFile::ReadOwner | QFile::WriteOwner
-                                                  | QFile::ExeOwner | QFile::ExeOther));
+                                                                 | QFile::ExeOwner
+                                                                 | QFile::ExeOther));
                 QVERIFY(seteuid(65534) == 0);
             }
 #endif
@@ -296,7 +310,10 @@ private:
         return QTest::qWaitForWindowActive(m_picker) ? m_picker.data() : nullptr;
     }
 
-    FolderList *dir1() const { return m_picker->findChild<FolderList *>(u"Dir1"_qs); }
+    FolderList *dir1() const
+    {
+        return m_picker->findChild<FolderList *>(u"Dir1"_qs);
+    }
 
     QTemporaryDir m_base;
     QPointer<SaveFolderPicker> m_picker;

@@ -78,9 +78,10 @@ private Q_SLOTS:
         QFETCH(QString, right);
         QFETCH(QString, steps);
         setLists(left, right);
-        const QHash<QString, QString> buttons = {
-            {u">"_qs, u"lbl2Right"_qs}, {u"<"_qs, u"lbl2Left"_qs},
-            {u">>"_qs, u"lbl2Right2"_qs}, {u"<<"_qs, u"lbl2Left2"_qs}};
+        const QHash<QString, QString> buttons = {{u">"_qs, u"lbl2Right"_qs},
+                                                 {u"<"_qs, u"lbl2Left"_qs},
+                                                 {u">>"_qs, u"lbl2Right2"_qs},
+                                                 {u"<<"_qs, u"lbl2Left2"_qs}};
         for (const QString &step : steps.split(u' ')) {
             if (buttons.contains(step))
                 QTest::mouseClick(m_editor->findChild<QWidget *>(buttons[step]), Qt::LeftButton);

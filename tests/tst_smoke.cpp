@@ -133,7 +133,8 @@ private Q_SLOTS:
             {"FileVersion", version},
             {"ProductVersion", version},
         };
-        for (const auto &[block, language] : {std::pair{"041104B0", "Japanese"}, {"000004B0", "neutral"}}) {
+        for (const auto &[block, language] :
+             {std::pair{"041104B0", "Japanese"}, {"000004B0", "neutral"}}) {
             for (const auto &[key, value] : strings)
                 QTest::addRow("%s %s", language, key)
                     << u"\\StringFileInfo\\%1\\%2"_qs.arg(QLatin1String(block), QLatin1String(key))
@@ -168,9 +169,9 @@ private Q_SLOTS:
                                                    size, size, LR_DEFAULTCOLOR);
         QByteArray picture = program.resource(id, 3);
         QVERIFY(!picture.isEmpty());
-        HICON icon = CreateIconFromResourceEx(reinterpret_cast<PBYTE>(picture.data()),
-                                              DWORD(picture.size()), TRUE, 0x00030000, 0, 0,
-                                              LR_DEFAULTCOLOR);
+        HICON icon =
+            CreateIconFromResourceEx(reinterpret_cast<PBYTE>(picture.data()), DWORD(picture.size()),
+                                     TRUE, 0x00030000, 0, 0, LR_DEFAULTCOLOR);
         QVERIFY(icon);
         ICONINFO info = {};
         BITMAP bitmap = {};

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "app/controls/Controls.h"
-#include "templates/TemplatePicker.h"
-#include "templates/TemplateStore.h"
 #include "HeldKey.h"
 #include "QueuedAnswers.h"
 #include "TopLevels.h"
 #include "UserInput.h"
+#include "app/controls/Controls.h"
+#include "templates/TemplatePicker.h"
+#include "templates/TemplateStore.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -43,10 +43,11 @@ ReadmeSettings exampleAnswers()
     return s;
 }
 
-const QString ExampleFile = u"\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"WindowsXP\"\r\n\"Windows98以降\"\r\n"
-                            u"\"フリーウェア\"\r\n\"自由\"\r\n\"\"\r\n\"\"\r\n\"------------------\"\r\n"
-                            u"\"ReadMe\"\r\n\"【 】\"\r\n\"C:\\\"\r\n\"謝辞\"\r\n\"VerUp履歴\"\r\n999\r\n"
-                            u"\"はじめに\"\r\n\"ソフト紹介\"\r\n\"注意事項\"\r\n"_qs;
+const QString ExampleFile =
+    u"\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"WindowsXP\"\r\n\"Windows98以降\"\r\n"
+    u"\"フリーウェア\"\r\n\"自由\"\r\n\"\"\r\n\"\"\r\n\"------------------\"\r\n"
+    u"\"ReadMe\"\r\n\"【 】\"\r\n\"C:\\\"\r\n\"謝辞\"\r\n\"VerUp履歴\"\r\n999\r\n"
+    u"\"はじめに\"\r\n\"ソフト紹介\"\r\n\"注意事項\"\r\n"_qs;
 
 } // namespace
 
@@ -121,8 +122,8 @@ private Q_SLOTS:
             << u"abc\r\n999\r\n\"x\"tail\r\n"_qs << QStringList{u"abc"_qs} << QStringList{u"x"_qs};
         QTest::newRow("last line without CR LF")
             << u"999\r\n\"x\""_qs << QStringList() << QStringList{u"x"_qs};
-        QTest::newRow("LF-only line ends") << u"\"a\"\n999\n\"b\"\n"_qs << QStringList{u"a"_qs}
-                                           << QStringList{u"b"_qs};
+        QTest::newRow("LF-only line ends")
+            << u"\"a\"\n999\n\"b\"\n"_qs << QStringList{u"a"_qs} << QStringList{u"b"_qs};
         QTest::newRow("second unquoted 999 is a heading")
             << u"999\r\n999\r\n"_qs << QStringList() << QStringList{u"999"_qs};
     }
@@ -147,9 +148,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("cause");
 
         const QByteArray example = cp932(ExampleFile);
-        QTest::newRow("empty file") << QByteArray() << Texts::endsEarly(0, TemplateFormat::FieldCount);
-        QTest::newRow("ends before field 14")
-            << example.left(example.indexOf("\"C:")) << Texts::endsEarly(13, TemplateFormat::FieldCount);
+        QTest::newRow("empty file")
+            << QByteArray() << Texts::endsEarly(0, TemplateFormat::FieldCount);
+        QTest::newRow("ends before field 14") << example.left(example.indexOf("\"C:"))
+                                              << Texts::endsEarly(13, TemplateFormat::FieldCount);
         QTest::newRow("no separator")
             << example.left(example.indexOf("999")) << Texts::noSeparator();
         QTest::newRow("quoted separator only")
@@ -198,7 +200,8 @@ private Q_SLOTS:
         QTest::newRow("lone CR in the title") << posix << u"a\rb"_qs << u"h"_qs << control(0x0d);
         QTest::newRow("device name on windows")
             << win << u"con"_qs << u"h"_qs << Texts::deviceName(u"con.tmp");
-        QTest::newRow("colon on windows") << win << u"a:b"_qs << u"h"_qs << Texts::holdsCharacter(u':');
+        QTest::newRow("colon on windows")
+            << win << u"a:b"_qs << u"h"_qs << Texts::holdsCharacter(u':');
         QTest::newRow("question mark on windows")
             << win << u"a?"_qs << u"h"_qs << Texts::holdsCharacter(u'?');
         QTest::newRow("device name, any case, any extension")
@@ -227,8 +230,7 @@ private Q_SLOTS:
         QCOMPARE(result.status, WriteResult::Status::Refused);
         QVERIFY2(result.message.contains(cause), qPrintable(result.message));
         QVERIFY2(result.message.contains(Texts::untickHint()), qPrintable(result.message));
-        QCOMPARE(entriesOf(dir.path()),
-                 QStringList());
+        QCOMPARE(entriesOf(dir.path()), QStringList());
     }
 
     // With this platform's own rules, into the folder "tmp" beside the
@@ -261,7 +263,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const TemplateStore store(dir.path(), PathStyle::Posix);
         for (const QString &name : {u"b.tmp"_qs, u"A.tmp"_qs, u".tmp"_qs, u".net.tmp"_qs,
-                                   u"c.txt"_qs, u"d.tmp.bak"_qs, u"E.TMP"_qs, u"_x.tmp"_qs})
+                                    u"c.txt"_qs, u"d.tmp.bak"_qs, u"E.TMP"_qs, u"_x.tmp"_qs})
             QVERIFY(writeFile(dir.filePath(name), "x"));
         QVERIFY(QDir(dir.path()).mkdir(u"folder.tmp"_qs));
         QCOMPARE(store.ListTemplates(),
@@ -304,15 +306,17 @@ private Q_SLOTS:
         else if (kind == u"fifo")
             QCOMPARE(::mkfifo(native.constData(), 0600), 0);
         else if (kind == u"fifo link")
-            QVERIFY(::mkfifo(fifo.constData(), 0600) == 0 && QFile::link(dir.filePath(u"pipe"_qs), path));
+            QVERIFY(::mkfifo(fifo.constData(), 0600) == 0
+                    && QFile::link(dir.filePath(u"pipe"_qs), path));
         else
 #endif
-        if (kind == u"folder")
+            if (kind == u"folder")
             QVERIFY(QDir(dir.path()).mkdir(u"x.tmp"_qs));
         else
             QVERIFY(writeFile(path, "x") && QFile::resize(path, TemplateFormat::MaxBytes + 1));
 
-        QCOMPARE(store.ListTemplates(), listed ? QStringList({QString(), u"x"_qs}) : QStringList{QString()});
+        QCOMPARE(store.ListTemplates(),
+                 listed ? QStringList({QString(), u"x"_qs}) : QStringList{QString()});
 #ifdef Q_OS_WIN
         const std::optional<QByteArray> error = store.LoadTemplate(u"x"_qs).error.toUtf8();
 #else

@@ -52,7 +52,8 @@ public:
     [[nodiscard]] QString skipReason() const
     {
         return u"a small tmpfs is needed and could not be mounted (run the test as root "
-               u"where mounting is allowed): "_qs + m_error;
+               u"where mounting is allowed): "_qs
+               + m_error;
     }
     [[nodiscard]] QString path() const { return m_dir.path(); }
     [[nodiscard]] bool makeReadOnly() const
@@ -97,8 +98,8 @@ public:
             m_error = u"/dev/fuse is missing"_qs;
             return;
         }
-        m_server.start(u"/usr/bin/python3"_qs, {QStringLiteral(TESSEL_FAILING_SYNC_FS), m_backing.path(),
-                                                m_mountPoint.path(), failing});
+        m_server.start(u"/usr/bin/python3"_qs, {QStringLiteral(TESSEL_FAILING_SYNC_FS),
+                                                m_backing.path(), m_mountPoint.path(), failing});
         const QDeadlineTimer deadline(10'000);
         while (!mounted() && !deadline.hasExpired() && !m_server.waitForFinished(50)) {
         }
@@ -247,8 +248,7 @@ private Q_SLOTS:
         QVERIFY2(result.message.contains(u"Input/output error"_qs), qPrintable(result.message));
         const bool placed = failing == u"folder"_qs;
         const QString replaced = Texts::replacedNotSynced(old, u"Input/output error"_qs);
-        QVERIFY2(result.message.contains(replaced) == placed,
-                 qPrintable(result.message));
+        QVERIFY2(result.message.contains(replaced) == placed, qPrintable(result.message));
         QCOMPARE(readFile(old), placed ? preparedWith(writer, answers, disk.path()) : oldBytes);
         QCOMPARE(entriesOf(disk.path()), QStringList{oldName(writer)});
     }
@@ -273,7 +273,8 @@ private Q_SLOTS:
             [&] { return encodeResult(writeWith(writer, largeAnswers(dir.path()), dir.path())); },
             {.fileSizeLimit = 8192});
         QVERIFY(out.has_value());
-        QVERIFY2(out->startsWith(QByteArray::number(int(WriteResult::Status::Failed))), out->constData());
+        QVERIFY2(out->startsWith(QByteArray::number(int(WriteResult::Status::Failed))),
+                 out->constData());
         QVERIFY2(out->contains(old.toUtf8()), out->constData());
         QCOMPARE(readFile(old), oldBytes);
         QCOMPARE(entriesOf(dir.path()), QStringList{oldName(writer)});
@@ -316,14 +317,16 @@ private Q_SLOTS:
         const QFileDevice::Permissions read = P::ReadOwner | P::ReadOther;
         const QFileDevice::Permissions write = P::WriteOwner | P::WriteOther;
         const QFileDevice::Permissions enter = P::ExeOwner | P::ExeOther;
-        QVERIFY(QFile::setPermissions(folder, folderWritable ? read | write | enter : read | enter));
+        QVERIFY(
+            QFile::setPermissions(folder, folderWritable ? read | write | enter : read | enter));
         QVERIFY(QFile::setPermissions(old, folderWritable ? read : read | write));
 
         const std::optional<QByteArray> out = ChildProcess::run(
             [&] { return encodeResult(WriteReadmeFile(sampleToolAnswers(folder))); },
             {.dropRoot = true});
         QVERIFY(out.has_value());
-        QVERIFY2(out->startsWith(QByteArray::number(int(WriteResult::Status::Failed))), out->constData());
+        QVERIFY2(out->startsWith(QByteArray::number(int(WriteResult::Status::Failed))),
+                 out->constData());
         QVERIFY2(out->contains(Texts::notPermitted().toUtf8()), out->constData());
         QCOMPARE(readFile(old), QByteArray("old"));
         QCOMPARE(entriesOf(folder), QStringList{u"ReadMe.txt"_qs});
@@ -348,8 +351,8 @@ private Q_SLOTS:
             [&] {
                 qputenv("HOME", QFile::encodeName(home.path()));
                 const TemplateStore store = TemplateStore::locate(program.path());
-                const bool usable = QFileInfo(store.folder()).isDir()
-                                    && QFileInfo(store.folder()).isWritable();
+                const bool usable =
+                    QFileInfo(store.folder()).isDir() && QFileInfo(store.folder()).isWritable();
                 return QByteArray(usable ? "usable " : "unusable ") + store.folder().toUtf8();
             },
             {.dropRoot = true});

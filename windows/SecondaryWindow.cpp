@@ -42,11 +42,11 @@ PictureButton *titlePicture(QWidget *window, const QString &picture, int left)
 
 namespace {
 
-PictureButton *pickerButton(QWidget *window, const QString &name, const QString &picture,
-                            int left, int top, const QString &accessibleName)
+PictureButton *pickerButton(QWidget *window, const QString &name, const QString &picture, int left,
+                            int top, const QString &accessibleName)
 {
-    auto *button = new PictureButton(name, picture, ButtonPictureSize,
-                                     PictureButton::Role::Button, window);
+    auto *button =
+        new PictureButton(name, picture, ButtonPictureSize, PictureButton::Role::Button, window);
     button->move(Twips::toPixels(left), Twips::toPixels(top));
     button->setAccessibleName(accessibleName);
     return button;

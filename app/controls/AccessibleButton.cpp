@@ -2,7 +2,8 @@
 #include "app/controls/AccessibleButton.h"
 
 AccessibleButton::AccessibleButton(QWidget *button, std::function<void()> press)
-    : QAccessibleWidget(button, QAccessible::Button), m_press(std::move(press))
+    : QAccessibleWidget(button, QAccessible::Button),
+      m_press(std::move(press))
 {
 }
 

@@ -44,12 +44,11 @@ void setBackground(QWidget *widget, const QColor &colour);
 void setTextColour(QWidget *widget, const QColor &colour);
 
 // A plain area: a page panel, or a filled shape. Takes no focus.
-QWidget *panel(QWidget *parent, const QString &name, const QRect &place,
-                             const QColor &colour);
+QWidget *panel(QWidget *parent, const QString &name, const QRect &place, const QColor &colour);
 
 // A caption: one or more lines on a transparent background, top aligned.
-QLabel *label(QWidget *parent, const QString &name, const QString &caption,
-                            const QRect &place, Qt::Alignment alignment = Qt::AlignLeft);
+QLabel *label(QWidget *parent, const QString &name, const QString &caption, const QRect &place,
+              Qt::Alignment alignment = Qt::AlignLeft);
 
 // A single-line text box that holds text of any length.
 QLineEdit *textBox(QWidget *parent, const QString &name, const QRect &place);
@@ -65,13 +64,12 @@ QListWidget *listBox(QWidget *parent, const QString &name, const QRect &place);
 // A check box that a click toggles between unticked and ticked. Only the
 // program sets the grayed state.
 QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption,
-                                  const QRect &place);
+                    const QRect &place);
 
 // A label that serves as a button: thin flat border, centred caption.
 // `accessibleName` says what it does where the caption does not.
-LabelButton *labelButton(QWidget *parent, const QString &name,
-                                       const QString &caption, const QRect &place,
-                                       const QString &accessibleName);
+LabelButton *labelButton(QWidget *parent, const QString &name, const QString &caption,
+                         const QRect &place, const QString &accessibleName);
 
 [[nodiscard]] QStringList entries(const QListWidget *list);
 void setEntries(QListWidget *list, const QStringList &entries);

@@ -70,9 +70,10 @@ bool DriveList::isUserVolume(const QString &rootPath, const QByteArray &fileSyst
                              bool readOnly)
 {
     static const QList<QByteArray> pseudoTypes = {
-        "autofs", "binfmt_misc", "bpf", "cgroup", "cgroup2", "configfs", "debugfs", "devpts",
-        "devtmpfs", "efivarfs", "fusectl", "hugetlbfs", "mqueue", "nsfs", "overlay", "proc",
-        "pstore", "ramfs", "rpc_pipefs", "securityfs", "squashfs", "sysfs", "tmpfs", "tracefs"};
+        "autofs",     "binfmt_misc", "bpf",      "cgroup",   "cgroup2", "configfs",
+        "debugfs",    "devpts",      "devtmpfs", "efivarfs", "fusectl", "hugetlbfs",
+        "mqueue",     "nsfs",        "overlay",  "proc",     "pstore",  "ramfs",
+        "rpc_pipefs", "securityfs",  "squashfs", "sysfs",    "tmpfs",   "tracefs"};
     static const QStringList systemFolders = {u"/proc"_qs, u"/sys"_qs, u"/dev"_qs, u"/run"_qs};
     if (readOnly || pseudoTypes.contains(fileSystemType))
         return false;

@@ -99,17 +99,14 @@ void FolderList::scrollTo(const QModelIndex &index, ScrollHint hint)
     horizontalScrollBar()->setValue(horizontalScrollBar()->value() + shift);
 }
 
-void FolderList::drawBranches(QPainter *, const QRect &, const QModelIndex &) const
-{
-}
+void FolderList::drawBranches(QPainter *, const QRect &, const QModelIndex &) const {}
 
 void FolderList::open(const QTreeWidgetItem *item)
 {
     setPath(item->data(0, PathRole).toString());
 }
 
-QTreeWidgetItem *FolderList::addFolder(QTreeWidgetItem *parent, const QString &folder,
-                                       bool opened)
+QTreeWidgetItem *FolderList::addFolder(QTreeWidgetItem *parent, const QString &folder, bool opened)
 {
     const bool root = QDir(folder).isRoot();
     auto *item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);

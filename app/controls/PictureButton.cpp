@@ -8,7 +8,8 @@
 
 PictureButton::PictureButton(const QString &name, const QString &picture, QSize size, Role role,
                              QWidget *parent)
-    : QWidget(parent), m_role(role)
+    : QWidget(parent),
+      m_role(role)
 {
     setObjectName(name);
     setFixedSize(size);

@@ -44,6 +44,6 @@ protected:
 private:
     const Role m_role;
     QString m_picture;
-    QPixmap m_pixmap;  // the variant last drawn
+    QPixmap m_pixmap; // the variant last drawn
     QString m_pixmapPath;
 };

@@ -5,8 +5,7 @@
 
 #include <QLineEdit>
 
-SuggestionBox::SuggestionBox(const QString &name, const QStringList &suggestions,
-                             QWidget *parent)
+SuggestionBox::SuggestionBox(const QString &name, const QStringList &suggestions, QWidget *parent)
     : ComboBox(parent)
 {
     setObjectName(name);

@@ -34,15 +34,18 @@ int main(int argc, char *argv[])
     if (arguments.size() != 4)
         return fail(u"usage: compose_readme <folder> <version> <output folder>"_qs);
     const QDir sources(arguments.at(1));
-    TemplateFormat::ParseResult parsed = TemplateStore(sources.path()).LoadTemplate(u"NeatTessel"_qs);
+    TemplateFormat::ParseResult parsed =
+        TemplateStore(sources.path()).LoadTemplate(u"NeatTessel"_qs);
     if (!parsed.ok())
         return fail(parsed.error);
     ReadmeSettings settings = parsed.settings;
     if (settings.txtVer != arguments.at(2))
-        return fail(u"the template's version %1 is not %2"_qs.arg(settings.txtVer, arguments.at(2)));
+        return fail(
+            u"the template's version %1 is not %2"_qs.arg(settings.txtVer, arguments.at(2)));
     const QStringList sections = sources.entryList({u"*.txt"_qs}, QDir::Files, QDir::Name);
     if (sections.size() != settings.List2Right.size())
-        return fail(u"%1 section files for %2 headings"_qs.arg(sections.size()).arg(settings.List2Right.size()));
+        return fail(u"%1 section files for %2 headings"_qs.arg(sections.size())
+                        .arg(settings.List2Right.size()));
 
     settings.txtPath = arguments.at(3);
     PreparedFile readme = ReadmeWriter::prepare(settings);
@@ -56,7 +59,8 @@ int main(int argc, char *argv[])
         if (!file.open(QIODevice::ReadOnly))
             return fail(file.fileName() + u": "_qs + file.errorString());
         const QString section = QString::fromUtf8(file.readAll()).replace(u'\n', u"\r\n"_qs);
-        const QString heading = brackets.open + settings.List2Right.at(i) + brackets.close + u"\r\n"_qs;
+        const QString heading =
+            brackets.open + settings.List2Right.at(i) + brackets.close + u"\r\n"_qs;
         at = text.indexOf(heading, at) + heading.size();
         text.insert(at, section);
         at += section.size();

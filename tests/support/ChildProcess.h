@@ -56,7 +56,8 @@ inline constexpr uid_t Nobody = 65534;
             _exit(2);
         const QByteArray out = work();
         for (qsizetype done = 0; done < out.size();) {
-            const ssize_t n = ::write(channel[1], out.constData() + done, size_t(out.size() - done));
+            const ssize_t n =
+                ::write(channel[1], out.constData() + done, size_t(out.size() - done));
             if (n <= 0)
                 _exit(3);
             done += n;
@@ -70,7 +71,8 @@ inline constexpr uid_t Nobody = 65534;
         out.append(buffer, n);
     close(channel[0]);
     int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status)
+        || WEXITSTATUS(status) != 0)
         return std::nullopt;
     return out;
 }

@@ -12,8 +12,8 @@ namespace UserInput {
 void typeText(QWidget *widget, const QString &text)
 {
     for (const char32_t codePoint : text.toUcs4())
-        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown,
-                            QString::fromUcs4(&codePoint, 1), Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString::fromUcs4(&codePoint, 1),
+                            Qt::NoModifier);
 }
 
 void turnWheel(QWidget *widget, int notches)
@@ -22,8 +22,8 @@ void turnWheel(QWidget *widget, int notches)
     QWidget *const under = widget->childAt(middle) ? widget->childAt(middle) : widget;
     const QPointF local = under->mapFrom(widget, middle);
     for (int i = 0; i < notches; ++i) {
-        QWheelEvent event(local, under->mapToGlobal(local), QPoint(), QPoint(0, -120),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent event(local, under->mapToGlobal(local), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
         QSpontaneKeyEvent::setSpontaneous(&event);
         qApp->notify(under, &event);
     }
