@@ -72,11 +72,8 @@ MainWindow::MainWindow(const TemplateStore &store, QWidget *parent)
 // The rest of the window is built once it is first shown (see eventFilter).
 void MainWindow::showEvent(QShowEvent *event)
 {
-    if (!m_placed) {
-        m_placed = true;
-        if (QWindow *const window = windowHandle(); window && !m_titlePage)
-            window->installEventFilter(this);
-    }
+    if (QWindow *const window = windowHandle(); window && !m_titlePage)
+        window->installEventFilter(this);
     QWidget::showEvent(event);
 }
 

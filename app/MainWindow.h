@@ -71,7 +71,6 @@ private:
 
     const TemplateStore m_store;
     qint16 m_wizardPage = 0;
-    bool m_placed = false;
 
     WelcomePage *const m_welcomePage;
     // Pages 1 to 4 are null until buildPages(); meanwhile m_answers holds

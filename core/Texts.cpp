@@ -129,8 +129,8 @@ QString notWritten()
 
 QString replacedNotSynced(const QString &path, const QString &reason)
 {
-    return u"「%"
-           u"1」は新しい内容に置き換わりましたが、ディスクへの書き込みを確かめられませんでした。\n"
+    return u"「%1」は新しい内容に置き換わりましたが、"
+           u"ディスクへの書き込みを確かめられませんでした。\n"
            u"このまま電源が切れると、古い内容に戻るか、ファイルがなくなるおそれがあります。"
            u"もう一度保存してください。（%2）"_qs.arg(path, reason);
 }

@@ -37,7 +37,7 @@ public:
         const QByteArray xvfb = QFile::encodeName(QStandardPaths::findExecutable(u"Xvfb"_qs));
         int channel[2];
         if (xvfb.isEmpty() || pipe(channel) != 0) {
-            m_error = u"Xvfb is missing (package xvfb, installed by script/setup)"_qs;
+            m_error = u"Xvfb is missing (package xvfb, installed by script/test)"_qs;
             return;
         }
         m_pid = fork();
@@ -127,7 +127,7 @@ private Q_SLOTS:
         if (!m_noScreen.isEmpty())
             QSKIP(qPrintable(m_noScreen));
         if (QStandardPaths::findExecutable(u"xdotool"_qs).isEmpty())
-            QSKIP("xdotool is missing (package xdotool, installed by script/setup)");
+            QSKIP("xdotool is missing (package xdotool, installed by script/test)");
         QStandardPaths::setTestModeEnabled(true);
         FontSetup::registerSubstitutes();
     }

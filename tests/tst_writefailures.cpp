@@ -126,8 +126,8 @@ public:
     }
     [[nodiscard]] QString skipReason() const
     {
-        return u"a FUSE file system is needed (/dev/fuse, fuse3 and python3-fusepy from "
-               u"script/setup, and root or fusermount3) and could not be mounted: "_qs
+        return u"a FUSE file system is needed (/dev/fuse, fuse3 and python3-fusepy, which "
+               u"script/test installs, and root or fusermount3) and could not be mounted: "_qs
                + m_error;
     }
     [[nodiscard]] QString path() const { return m_mountPoint.path(); }
