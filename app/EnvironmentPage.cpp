@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "app/EnvironmentPage.h"
 
-#include "app/ChoiceLists.h"
-#include "app/ReadmeSettings.h"
-#include "app/controls/Controls.h"
-#include "app/controls/SuggestionBox.h"
-#include "app/controls/Twips.h"
+#include "controls/Controls.h"
+#include "controls/SuggestionBox.h"
+#include "controls/Twips.h"
+#include "core/ChoiceLists.h"
+#include "core/ReadmeSettings.h"
 #include "core/Texts.h"
 
 #include <QLabel>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "app/OutputPage.h"
 
-#include "app/ChoiceLists.h"
-#include "app/ReadmeSettings.h"
-#include "app/controls/Controls.h"
-#include "app/controls/LabelButton.h"
-#include "app/controls/SuggestionBox.h"
-#include "app/controls/Twips.h"
+#include "controls/Controls.h"
+#include "controls/LabelButton.h"
+#include "controls/SuggestionBox.h"
+#include "controls/Twips.h"
+#include "core/ChoiceLists.h"
+#include "core/ReadmeSettings.h"
 #include "core/Texts.h"
 
 #include <QCheckBox>

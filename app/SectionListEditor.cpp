@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "app/SectionListEditor.h"
 
-#include "app/Prompts.h"
-#include "app/ReadmeSettings.h"
-#include "app/controls/Controls.h"
-#include "app/controls/LabelButton.h"
-#include "app/controls/Twips.h"
+#include "controls/Controls.h"
+#include "controls/LabelButton.h"
+#include "controls/Prompts.h"
+#include "controls/Twips.h"
+#include "core/ReadmeSettings.h"
 #include "core/Texts.h"
 
 #include <QLabel>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/TitlePage.h"
 
-#include "app/ReadmeSettings.h"
-#include "app/controls/Controls.h"
-#include "app/controls/Twips.h"
+#include "controls/Controls.h"
+#include "controls/Twips.h"
+#include "core/ReadmeSettings.h"
 #include "core/Texts.h"
 
 #include <QLabel>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "app/WelcomePage.h"
 
-#include "app/controls/Controls.h"
-#include "app/controls/LabelButton.h"
-#include "app/controls/Twips.h"
+#include "controls/Controls.h"
+#include "controls/LabelButton.h"
+#include "controls/Twips.h"
 
 #include <QLabel>
 

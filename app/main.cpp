@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/FontSetup.h"
 #include "app/MainWindow.h"
-#include "app/controls/Accessibility.h"
+#include "controls/Accessibility.h"
+#include "controls/FontSetup.h"
 #include "templates/TemplateStore.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Speed of the core paths on realistic and on the largest inputs: composing,
 // encoding, writing the ReadMe, saving and loading a template.
-#include "app/ReadmeSettings.h"
+#include "core/ReadmeSettings.h"
 #include "readme/Cp932Codec.h"
 #include "readme/ReadmeComposer.h"
 #include "readme/ReadmeWriter.h"

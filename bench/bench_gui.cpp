@@ -6,8 +6,8 @@
 // start-up.
 #include "BaselineWindow.h"
 
-#include "app/FontSetup.h"
 #include "app/MainWindow.h"
+#include "controls/FontSetup.h"
 #include "templates/TemplateStore.h"
 
 #include <QApplication>

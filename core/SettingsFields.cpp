@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/SettingsFields.h"
 
-#include "app/ReadmeSettings.h"
+#include "core/ReadmeSettings.h"
 #include "core/Texts.h"
 
 #include <algorithm>

@@ -7,9 +7,9 @@
 // folder tree of its own that stands in for the home folder, so that no real
 // path or template shows. It exits non-zero when a picture could not be
 // written or came out blank.
-#include "app/FontSetup.h"
 #include "app/MainWindow.h"
-#include "app/ReadmeSettings.h"
+#include "controls/FontSetup.h"
+#include "core/ReadmeSettings.h"
 #include "templates/TemplateStore.h"
 
 #include <QAbstractItemView>

@@ -3,9 +3,9 @@
 // being written and read again: the same record, except that the folder
 // line gains its trailing separator.
 
+#include "core/OutputPath.h"
 #include "fuzz/FuzzCheck.h"
 #include "readme/Cp932Codec.h"
-#include "readme/OutputPath.h"
 #include "templates/TemplateFormat.h"
 
 #include <cstddef>

@@ -4,9 +4,9 @@
 // folder changes (it gains its trailing separator); the check boxes are not
 // stored and keep their defaults.
 
+#include "core/OutputPath.h"
 #include "fuzz/FuzzCheck.h"
 #include "readme/Cp932Codec.h"
-#include "readme/OutputPath.h"
 #include "templates/TemplateFormat.h"
 #include "templates/TemplateStore.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "readme/ReadmeComposer.h"
 
-#include "app/ReadmeSettings.h"
+#include "core/ReadmeSettings.h"
 
 #include <array>
 

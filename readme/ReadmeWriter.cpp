@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "readme/ReadmeWriter.h"
 
-#include "app/ReadmeSettings.h"
+#include "core/ReadmeSettings.h"
 #include "core/SettingsFields.h"
 #include "core/Texts.h"
 #include "readme/Cp932Codec.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/ReadmeSettings.h"
-#include "readme/OutputPath.h"
+#include "core/OutputPath.h"
+#include "core/ReadmeSettings.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "readme/OutputPath.h"
+#include "core/OutputPath.h"
 #include "readme/PreparedFile.h"
 #include "readme/WriteResult.h"
 #include "templates/TemplateFormat.h"

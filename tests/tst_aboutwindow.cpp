@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "TopLevels.h"
 
-#include "app/FontSetup.h"
-#include "app/controls/PictureButton.h"
+#include "controls/FontSetup.h"
+#include "controls/PictureButton.h"
 #include "windows/AboutWindow.h"
 
 #include <QApplication>

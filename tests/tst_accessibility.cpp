@@ -5,8 +5,8 @@
 #include "UserInput.h"
 
 #include "app/MainWindow.h"
-#include "app/ReadmeSettings.h"
-#include "app/controls/Accessibility.h"
+#include "controls/Accessibility.h"
+#include "core/ReadmeSettings.h"
 #include "templates/TemplateStore.h"
 
 #include <QAccessible>

@@ -3,9 +3,9 @@
 #include "MainWindowFixture.h"
 #include "UserInput.h"
 
-#include "app/ChoiceLists.h"
 #include "app/MainWindow.h"
-#include "app/ReadmeSettings.h"
+#include "core/ChoiceLists.h"
+#include "core/ReadmeSettings.h"
 #include "templates/TemplateStore.h"
 
 #include <QApplication>

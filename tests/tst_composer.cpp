@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "CoreFixtures.h"
-#include "app/ReadmeSettings.h"
+#include "core/ReadmeSettings.h"
 #include "readme/Cp932Codec.h"
 #include "readme/ReadmeComposer.h"
 #include "readme/ReadmeWriter.h"

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "CoreFixtures.h"
 
-#include "app/ChoiceLists.h"
-#include "app/FinishSequence.h"
-#include "app/ReadmeSettings.h"
+#include "core/ChoiceLists.h"
+#include "core/OutputPath.h"
+#include "core/ReadmeSettings.h"
 #include "core/Texts.h"
-#include "readme/OutputPath.h"
+#include "finish/FinishSequence.h"
 #include "readme/SafeFile.h"
 #include "templates/TemplateStore.h"
 

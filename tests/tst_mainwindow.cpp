@@ -5,15 +5,15 @@
 #include "TopLevels.h"
 #include "UserInput.h"
 
-#include "app/ChoiceLists.h"
 #include "app/MainWindow.h"
-#include "app/ReadmeSettings.h"
+#include "core/ChoiceLists.h"
+#include "core/OutputPath.h"
+#include "core/ReadmeSettings.h"
 #include "core/Texts.h"
 #include "readme/Cp932Codec.h"
-#include "readme/OutputPath.h"
-#include "templates/TemplatePicker.h"
 #include "templates/TemplateStore.h"
 #include "windows/SaveFolderPicker.h"
+#include "windows/TemplatePicker.h"
 
 #include <QCheckBox>
 #include <QComboBox>

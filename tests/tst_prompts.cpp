@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/FontSetup.h"
-#include "app/Prompts.h"
-#include "app/controls/Controls.h"
+#include "controls/Controls.h"
+#include "controls/FontSetup.h"
+#include "controls/Prompts.h"
 #include "core/Texts.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "CoreFixtures.h"
-#include "app/ReadmeSettings.h"
+#include "core/OutputPath.h"
+#include "core/ReadmeSettings.h"
 #include "core/Texts.h"
-#include "readme/OutputPath.h"
 #include "readme/ReadmeComposer.h"
 #include "readme/ReadmeWriter.h"
 #include "templates/TemplateStore.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "TemporaryHome.h"
 
-#include "app/FontSetup.h"
 #include "app/MainWindow.h"
+#include "controls/FontSetup.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/controls/PictureButton.h"
+#include "controls/PictureButton.h"
 
 #include <QImage>
 #include <QTest>

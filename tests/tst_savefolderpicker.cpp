@@ -3,8 +3,8 @@
 #include "TopLevels.h"
 #include "UserInput.h"
 #include "Wine.h"
-#include "app/controls/DriveList.h"
-#include "app/controls/FolderList.h"
+#include "controls/DriveList.h"
+#include "controls/FolderList.h"
 #include "windows/SaveFolderPicker.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 #include "TopLevels.h"
 #include "UserInput.h"
 
-#include "app/ReadmeSettings.h"
 #include "app/SectionListEditor.h"
+#include "core/ReadmeSettings.h"
 #include "core/Texts.h"
 
 #include <QKeySequence>

@@ -3,9 +3,9 @@
 #include "QueuedAnswers.h"
 #include "TopLevels.h"
 #include "UserInput.h"
-#include "app/controls/Controls.h"
-#include "templates/TemplatePicker.h"
+#include "controls/Controls.h"
 #include "templates/TemplateStore.h"
+#include "windows/TemplatePicker.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "ChildProcess.h"
 #include "CoreFixtures.h"
-#include "app/FinishSequence.h"
-#include "app/ReadmeSettings.h"
+#include "core/ReadmeSettings.h"
 #include "core/Texts.h"
+#include "finish/FinishSequence.h"
 #include "readme/ReadmeWriter.h"
 #include "templates/TemplateStore.h"
 

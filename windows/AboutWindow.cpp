@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "windows/AboutWindow.h"
 
-#include "app/controls/Controls.h"
-#include "app/controls/PictureButton.h"
-#include "app/controls/Twips.h"
+#include "controls/Controls.h"
+#include "controls/PictureButton.h"
+#include "controls/Twips.h"
 #include "windows/SecondaryWindow.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "windows/PreviewWindow.h"
 
-#include "app/FontSetup.h"
-#include "app/controls/Controls.h"
-#include "app/controls/Twips.h"
+#include "controls/Controls.h"
+#include "controls/FontSetup.h"
+#include "controls/Twips.h"
 
 #include <QPlainTextEdit>
 #include <QWindow>

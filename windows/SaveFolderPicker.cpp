@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "windows/SaveFolderPicker.h"
 
-#include "app/controls/Controls.h"
-#include "app/controls/DriveList.h"
-#include "app/controls/FolderList.h"
-#include "app/controls/PictureButton.h"
-#include "app/controls/Twips.h"
+#include "controls/Controls.h"
+#include "controls/DriveList.h"
+#include "controls/FolderList.h"
+#include "controls/PictureButton.h"
+#include "controls/Twips.h"
 #include "windows/SecondaryWindow.h"
 
 #include <QDir>

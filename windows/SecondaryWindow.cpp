@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "windows/SecondaryWindow.h"
 
-#include "app/controls/Controls.h"
-#include "app/controls/PictureButton.h"
-#include "app/controls/Twips.h"
+#include "controls/Controls.h"
+#include "controls/PictureButton.h"
+#include "controls/Twips.h"
 
 #include <QFont>
 #include <QKeySequence>

@@ -3,7 +3,7 @@
 
 #include "TopLevels.h"
 
-#include "app/FontSetup.h"
+#include "controls/FontSetup.h"
 
 #include <QApplication>
 #include <QStandardPaths>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/Prompts.h"
+#include "controls/Prompts.h"
 
 // Answers the next boxes the program shows through Prompts, one answer each,
 // in order, and lets the test read what each box said. What is left

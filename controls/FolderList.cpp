@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/controls/FolderList.h"
+#include "controls/FolderList.h"
 
-#include "app/controls/HeldKeyFilter.h"
+#include "controls/HeldKeyFilter.h"
 
 #include <QDir>
 #include <QFileInfo>

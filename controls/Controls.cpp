@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "app/controls/Controls.h"
+#include "controls/Controls.h"
 
-#include "app/FontSetup.h"
-#include "app/controls/CheckBox.h"
-#include "app/controls/LabelButton.h"
+#include "controls/CheckBox.h"
+#include "controls/FontSetup.h"
+#include "controls/LabelButton.h"
 
 #include <QEvent>
 #include <QFont>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/ChoiceLists.h"
+#include "core/ChoiceLists.h"
 
 namespace ChoiceLists {
 

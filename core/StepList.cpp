@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/StepList.h"
+#include "core/StepList.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/controls/CheckBox.h"
+#include "controls/CheckBox.h"
 
-#include "app/controls/HeldKeyFilter.h"
+#include "controls/HeldKeyFilter.h"
 
 CheckBox::CheckBox(const QString &caption, QWidget *parent) : QCheckBox(caption, parent)
 {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "templates/TemplatePicker.h"
+#include "windows/TemplatePicker.h"
 
-#include "app/Prompts.h"
-#include "app/controls/Controls.h"
-#include "app/controls/HeldKeyFilter.h"
-#include "app/controls/PictureButton.h"
-#include "app/controls/Twips.h"
+#include "controls/Controls.h"
+#include "controls/HeldKeyFilter.h"
+#include "controls/PictureButton.h"
+#include "controls/Prompts.h"
+#include "controls/Twips.h"
 #include "windows/SecondaryWindow.h"
 
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/controls/ClickFilter.h"
+#include "controls/ClickFilter.h"
 
-#include "app/controls/HeldKeyFilter.h"
+#include "controls/HeldKeyFilter.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

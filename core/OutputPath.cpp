@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "readme/OutputPath.h"
+#include "core/OutputPath.h"
 
-#include "app/ReadmeSettings.h"
+#include "core/ReadmeSettings.h"
 #include "core/Texts.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/controls/LabelButton.h"
+#include "controls/LabelButton.h"
 
-#include "app/controls/ClickFilter.h"
+#include "controls/ClickFilter.h"
 
 LabelButton::LabelButton(const QString &name, const QString &caption, QWidget *parent)
     : QLabel(caption, parent)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/controls/ComboBox.h"
+#include "controls/ComboBox.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "app/Prompts.h"
+#include "controls/Prompts.h"
 
-#include "app/controls/Controls.h"
-#include "app/controls/HeldKeyFilter.h"
+#include "controls/Controls.h"
+#include "controls/HeldKeyFilter.h"
 
 #include <QInputDialog>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/FontSetup.h"
+#include "controls/FontSetup.h"
 
 #include <QFont>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/FinishSequence.h"
+#include "finish/FinishSequence.h"
 
-#include "app/ReadmeSettings.h"
+#include "core/ReadmeSettings.h"
 #include "core/Texts.h"
 #include "readme/ReadmeWriter.h"
 #include "readme/SafeFile.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/controls/DriveList.h"
+#include "controls/DriveList.h"
 
-#include "app/controls/HeldKeyFilter.h"
+#include "controls/HeldKeyFilter.h"
 
 #include <QAbstractItemView>
 #include <QDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "app/ReadmeSettings.h"
+#include "core/ReadmeSettings.h"
 
 #include <QRect>
 #include <QString>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "app/ReadmeSettings.h"
+#include "core/ReadmeSettings.h"
 
-#include "app/ChoiceLists.h"
-#include "readme/OutputPath.h"
+#include "core/ChoiceLists.h"
+#include "core/OutputPath.h"
 
 ReadmeSettings ReadmeSettings::atStartup()
 {

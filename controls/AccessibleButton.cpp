@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/controls/AccessibleButton.h"
+#include "controls/AccessibleButton.h"
 
 AccessibleButton::AccessibleButton(QWidget *button, std::function<void()> press)
     : QAccessibleWidget(button, QAccessible::Button),

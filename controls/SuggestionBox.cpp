@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/controls/SuggestionBox.h"
+#include "controls/SuggestionBox.h"
 
-#include "app/controls/Controls.h"
+#include "controls/Controls.h"
 
 #include <QLineEdit>
 

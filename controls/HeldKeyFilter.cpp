@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/controls/HeldKeyFilter.h"
+#include "controls/HeldKeyFilter.h"
 
 #include <QApplication>
 #include <QKeyEvent>

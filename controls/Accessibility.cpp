@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "app/controls/Accessibility.h"
+#include "controls/Accessibility.h"
 
-#include "app/controls/AccessibleButton.h"
-#include "app/controls/LabelButton.h"
-#include "app/controls/PictureButton.h"
+#include "controls/AccessibleButton.h"
+#include "controls/LabelButton.h"
+#include "controls/PictureButton.h"
 
 #include <QAccessibleWidget>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/controls/ComboBox.h"
+#include "controls/ComboBox.h"
 
 #include <QWheelEvent>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "app/controls/PictureButton.h"
+#include "controls/PictureButton.h"
 
-#include "app/controls/ClickFilter.h"
+#include "controls/ClickFilter.h"
 
 #include <QImageReader>
 #include <QPainter>
