@@ -3,7 +3,7 @@
 
 #include "app/EnvironmentPage.h"
 #include "app/OutputPage.h"
-#include "app/SectionListEditor.h"
+#include "app/SectionPage.h"
 #include "app/TitlePage.h"
 #include "app/WelcomePage.h"
 #include "controls/Controls.h"
@@ -29,7 +29,6 @@
 namespace {
 
 constexpr auto IconPicture = u":/icon.png";
-constexpr int LastPage = StepList::PageCount - 1;
 constexpr QRect PagePlace = Twips::rect(1920, 720, 4935, 2535);
 
 // show() alone leaves a minimised window minimised; one that was maximised
@@ -63,7 +62,7 @@ MainWindow::MainWindow(const TemplateStore &store, QWidget *parent)
     connect(m_welcomePage, &WelcomePage::templatePickerRequested, this,
             &MainWindow::showTemplatePicker);
 
-    RefreshStepList();
+    refreshStepList();
     buildTabOrder();
     // Enter or Space walks the wizard from the start.
     m_imgNext->setFocus();
@@ -128,9 +127,9 @@ void MainWindow::buildFrame()
                     Twips::rect(1080, 360, 2895, 255), Qt::AlignRight)
         ->setFont(serif);
 
-    m_imgTitle = new PictureButton(u"imgTitle"_qs, u":/title.png"_qs, Twips::size(3000, 600),
+    m_imgTitle = new PictureButton(u"imgTitle"_qs, u":/title.png"_qs, PictureButton::TitleSize,
                                    PictureButton::Role::Button, this);
-    m_imgTitle->move(Twips::rect(3840, 0, 3000, 600).topLeft());
+    m_imgTitle->move(Twips::toPixels(3840), 0);
     m_imgTitle->setAccessibleName(u"バージョン情報"_qs);
     connect(m_imgTitle, &PictureButton::clicked, this, &MainWindow::showAbout);
 
@@ -143,9 +142,9 @@ void MainWindow::buildFrame()
 
     const auto button = [this](const QString &name, const QString &picture, int left,
                                const QString &accessibleName) {
-        auto *b = new PictureButton(name, picture, Twips::size(1200, 375),
+        auto *b = new PictureButton(name, picture, PictureButton::ButtonSize,
                                     PictureButton::Role::Button, this);
-        b->move(Twips::rect(left, 3360, 1200, 375).topLeft());
+        b->move(Twips::toPixels(left), Twips::toPixels(3360));
         b->setAccessibleName(accessibleName);
         return b;
     };
@@ -153,8 +152,8 @@ void MainWindow::buildFrame()
     m_imgBack = button(u"imgBack"_qs, u":/button-back.png"_qs, 4200, u"Back"_qs);
     m_imgNext = button(u"imgNext"_qs, u":/button-next.png"_qs, 5520, u"Next"_qs);
     connect(m_imgPre, &PictureButton::clicked, this, &MainWindow::showPreview);
-    connect(m_imgBack, &PictureButton::clicked, this, &MainWindow::Back);
-    connect(m_imgNext, &PictureButton::clicked, this, &MainWindow::Next);
+    connect(m_imgBack, &PictureButton::clicked, this, &MainWindow::back);
+    connect(m_imgNext, &PictureButton::clicked, this, &MainWindow::next);
 }
 
 // Pages 1 to 4, hidden, showing the answers held until now.
@@ -164,7 +163,7 @@ void MainWindow::buildPages()
         return;
     m_titlePage = new TitlePage(this);
     m_environmentPage = new EnvironmentPage(this);
-    m_sectionPage = new SectionListEditor(this);
+    m_sectionPage = new SectionPage(this);
     m_outputPage = new OutputPage(this);
     m_pages = {m_welcomePage, m_titlePage, m_environmentPage, m_sectionPage, m_outputPage};
     // Each page lies below the frame and comes before it for a screen
@@ -228,7 +227,7 @@ void MainWindow::applyTemplate(const ReadmeSettings &loaded)
     m_outputPage->apply(loaded);
 }
 
-void MainWindow::HideAllPages()
+void MainWindow::hideAllPages()
 {
     for (QWidget *page : m_pages) {
         if (page)
@@ -237,45 +236,46 @@ void MainWindow::HideAllPages()
 }
 
 // A screen reader reads the steps without the arrows between them.
-void MainWindow::RefreshStepList()
+void MainWindow::refreshStepList()
 {
     m_lblItem->setText(StepList::caption(m_wizardPage));
     m_lblItem->setAccessibleName(StepList::steps(m_wizardPage).join(u'、'));
 }
 
-void MainWindow::Next()
+void MainWindow::next()
 {
-    if (m_wizardPage == LastPage) {
-        FinishWizard();
+    if (m_wizardPage == WizardPage::Output) {
+        finishWizard();
         return;
     }
     buildPages();
-    HideAllPages();
-    m_pages.at(m_wizardPage + 1)->setVisible(true);
-    ++m_wizardPage;
-    RefreshStepList();
+    showPage(WizardPage(int(m_wizardPage) + 1));
 }
 
 // Back on page 0 shows page 0 again.
-void MainWindow::Back()
+void MainWindow::back()
 {
-    HideAllPages();
-    m_pages.at(std::max(0, m_wizardPage - 1))->setVisible(true);
-    if (m_wizardPage > 0)
-        --m_wizardPage;
-    RefreshStepList();
+    showPage(WizardPage(std::max(0, int(m_wizardPage) - 1)));
+}
+
+void MainWindow::showPage(WizardPage page)
+{
+    hideAllPages();
+    m_pages.at(int(page))->setVisible(true);
+    m_wizardPage = page;
+    refreshStepList();
 }
 
 // The core checks everything before it writes anything, so a refusal leaves
 // the files and every answer as they were, and the wizard stays on page 4.
 // Finishing composes into the preview, building it hidden, as the Preview
 // button does; an empty folder composes nothing.
-void MainWindow::FinishWizard()
+void MainWindow::finishWizard()
 {
     const ReadmeSettings answers = settings();
     if (!answers.txtPath.isEmpty())
-        previewWindow()->setText(ReadmeComposer::ComposeReadme(answers));
-    const FinishSequence::Result result = FinishSequence::FinishWizard(answers, m_store);
+        previewWindow()->setText(ReadmeComposer::compose(answers));
+    const FinishSequence::Result result = FinishSequence::run(answers, m_store);
     if (result.outcome == FinishSequence::Outcome::Finished) {
         close();
         return;
@@ -292,7 +292,7 @@ PreviewWindow *MainWindow::previewWindow()
 
 void MainWindow::showPreview()
 {
-    previewWindow()->setText(ReadmeComposer::ComposeReadme(settings()));
+    previewWindow()->setText(ReadmeComposer::compose(settings()));
     showAndRaise(m_preview);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/ReadmeSettings.h"
+#include "core/WizardPage.h"
 #include "templates/TemplateStore.h"
 
 #include <QPointer>
@@ -16,7 +17,7 @@ class PictureButton;
 class PreviewWindow;
 class QLabel;
 class SaveFolderPicker;
-class SectionListEditor;
+class SectionPage;
 class TemplatePicker;
 class TitlePage;
 class WelcomePage;
@@ -45,7 +46,7 @@ public:
     // replaces both heading lists; the page on show and the check boxes stay
     // as they are, and nothing is composed.
     void applyTemplate(const ReadmeSettings &loaded);
-    [[nodiscard]] int wizardPage() const { return m_wizardPage; }
+    [[nodiscard]] WizardPage wizardPage() const { return m_wizardPage; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -56,11 +57,12 @@ private:
     void buildFrame();
     void buildPages();
     void buildTabOrder();
-    void HideAllPages();
-    void RefreshStepList();
-    void Next();
-    void Back();
-    void FinishWizard();
+    void hideAllPages();
+    void refreshStepList();
+    void next();
+    void back();
+    void showPage(WizardPage page);
+    void finishWizard();
     // The preview window, built hidden when it does not exist.
     [[nodiscard]] PreviewWindow *previewWindow();
     void showPreview();
@@ -70,16 +72,16 @@ private:
     void closeSecondaryWindows();
 
     const TemplateStore m_store;
-    qint16 m_wizardPage = 0;
+    WizardPage m_wizardPage = WizardPage::Welcome;
 
     WelcomePage *const m_welcomePage;
     // Pages 1 to 4 are null until buildPages(); meanwhile m_answers holds
     // every answer.
     TitlePage *m_titlePage = nullptr;
     EnvironmentPage *m_environmentPage = nullptr;
-    SectionListEditor *m_sectionPage = nullptr;
+    SectionPage *m_sectionPage = nullptr;
     OutputPage *m_outputPage = nullptr;
-    std::array<QWidget *, 5> m_pages{};
+    std::array<QWidget *, WizardPageCount> m_pages{};
     ReadmeSettings m_answers = ReadmeSettings::atStartup();
 
     QWidget *m_sidebar = nullptr;

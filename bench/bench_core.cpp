@@ -5,6 +5,7 @@
 #include "readme/Cp932Codec.h"
 #include "readme/ReadmeComposer.h"
 #include "readme/ReadmeWriter.h"
+#include "readme/SafeFile.h"
 #include "templates/TemplateStore.h"
 
 #include <QCoreApplication>
@@ -27,59 +28,59 @@ ReadmeSettings answersWith(int headings)
     return s;
 }
 
-void BM_Compose(benchmark::State &state)
+void benchCompose(benchmark::State &state)
 {
     const ReadmeSettings s = answersWith(int(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReadmeComposer::ComposeReadme(s));
+        benchmark::DoNotOptimize(ReadmeComposer::compose(s));
 }
-BENCHMARK(BM_Compose)->Arg(8)->Arg(32767)->Unit(benchmark::kMicrosecond);
+BENCHMARK(benchCompose)->Arg(8)->Arg(32767)->Unit(benchmark::kMicrosecond);
 
-void BM_EncodeReadme(benchmark::State &state)
+void benchEncodeReadme(benchmark::State &state)
 {
-    const QString text = ReadmeComposer::ComposeReadme(answersWith(32767));
+    const QString text = ReadmeComposer::compose(answersWith(32767));
     state.counters["bytes"] = double(Cp932Codec::encode(text).bytes.size());
     for (auto _ : state)
         benchmark::DoNotOptimize(Cp932Codec::encode(text));
 }
-BENCHMARK(BM_EncodeReadme)->Unit(benchmark::kMillisecond);
+BENCHMARK(benchEncodeReadme)->Unit(benchmark::kMillisecond);
 
-void BM_WriteReadmeFile(benchmark::State &state)
+void benchWriteReadme(benchmark::State &state)
 {
     QTemporaryDir dir;
     ReadmeSettings s = answersWith(32767);
     s.txtPath = dir.path();
     for (auto _ : state) {
-        if (!WriteReadmeFile(s).written())
+        if (!SafeFile::write(ReadmeWriter::prepare(s)).written())
             state.SkipWithError("not written");
     }
 }
-BENCHMARK(BM_WriteReadmeFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(benchWriteReadme)->Unit(benchmark::kMillisecond);
 
-void BM_SaveTemplate(benchmark::State &state)
+void benchSaveTemplate(benchmark::State &state)
 {
     QTemporaryDir dir;
     const TemplateStore store(dir.path());
     const ReadmeSettings s = answersWith(32767);
     for (auto _ : state) {
-        if (!store.SaveTemplate(s).written())
+        if (!store.save(store.prepare(s)).written())
             state.SkipWithError("not saved");
     }
 }
-BENCHMARK(BM_SaveTemplate)->Unit(benchmark::kMillisecond);
+BENCHMARK(benchSaveTemplate)->Unit(benchmark::kMillisecond);
 
-void BM_LoadTemplate(benchmark::State &state)
+void benchLoadTemplate(benchmark::State &state)
 {
     QTemporaryDir dir;
     const TemplateStore store(dir.path());
     ReadmeSettings s = answersWith(32767);
     s.txtTitle = u"big"_qs;
-    if (!store.SaveTemplate(s).written())
+    if (!store.save(store.prepare(s)).written())
         state.SkipWithError("not saved");
     for (auto _ : state)
-        benchmark::DoNotOptimize(store.LoadTemplate(s.txtTitle));
+        benchmark::DoNotOptimize(store.load(s.txtTitle));
 }
-BENCHMARK(BM_LoadTemplate)->Unit(benchmark::kMillisecond);
+BENCHMARK(benchLoadTemplate)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -133,7 +133,7 @@ struct ShownWizard
     void click(const QString &name) { QTest::mouseClick(child(name), Qt::LeftButton); }
 };
 
-void BM_MoveAllIntoShownList(benchmark::State &state)
+void benchMoveAllIntoShownList(benchmark::State &state)
 {
     ShownWizard wizard;
     for (int page = 1; page <= 3; ++page)
@@ -160,11 +160,11 @@ void BM_MoveAllIntoShownList(benchmark::State &state)
             state.SkipWithError("the entries did not arrive");
     }
 }
-BENCHMARK(BM_MoveAllIntoShownList)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(benchMoveAllIntoShownList)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // Argument 0: the preview window is made by the click; 1: it is already
 // open and gets its text again.
-void BM_PreviewUntilPainted(benchmark::State &state)
+void benchPreviewUntilPainted(benchmark::State &state)
 {
     const bool alreadyOpen = state.range(0) == 1;
     ShownWizard wizard;
@@ -187,7 +187,7 @@ void BM_PreviewUntilPainted(benchmark::State &state)
             state.SkipWithError("the preview was not painted");
     }
 }
-BENCHMARK(BM_PreviewUntilPainted)
+BENCHMARK(benchPreviewUntilPainted)
     ->ArgName("open")
     ->Arg(0)
     ->Arg(1)
@@ -266,7 +266,7 @@ double medianOf(const std::vector<FirstPaint> &runs, double FirstPaint::*field)
 // three in turn. The time is the main window's from its application; the
 // counters hold the medians of the three and the main window's ratios to
 // each baseline, from the application and from the start of the process.
-void BM_StartUpAgainstBaselines(benchmark::State &state)
+void benchStartUpAgainstBaselines(benchmark::State &state)
 {
     std::vector<FirstPaint> wizard;
     std::vector<FirstPaint> bare;
@@ -295,7 +295,7 @@ void BM_StartUpAgainstBaselines(benchmark::State &state)
     report("_ms", &FirstPaint::fromApplication);
     report("_exec_ms", &FirstPaint::fromStart);
 }
-BENCHMARK(BM_StartUpAgainstBaselines)
+BENCHMARK(benchStartUpAgainstBaselines)
     ->Iterations(11)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
@@ -315,7 +315,7 @@ double peakMegabytes(qint64 pid)
 
 // The real program, started as a user starts it, 1.5 s after its start; the
 // time shown is that wait.
-void BM_PeakMemoryAfterStartUp(benchmark::State &state)
+void benchPeakMemoryAfterStartUp(benchmark::State &state)
 {
     QTemporaryDir home;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -334,7 +334,7 @@ void BM_PeakMemoryAfterStartUp(benchmark::State &state)
         state.counters["peak_MiB"] = peak;
     }
 }
-BENCHMARK(BM_PeakMemoryAfterStartUp)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(benchPeakMemoryAfterStartUp)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -2,6 +2,7 @@
 #include "controls/ClickFilter.h"
 
 #include "controls/HeldKeyFilter.h"
+#include "controls/Keys.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,9 +13,8 @@ namespace {
 
 bool isPressKey(const QKeyEvent *event)
 {
-    const int key = event->key();
-    const bool pressKey = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-    return pressKey && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    return Keys::pressesButton(event->key())
+           && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
 }
 
 } // namespace

@@ -22,6 +22,18 @@ namespace {
 
 constexpr int SubstituteStretch = 88; // percent of the normal width
 
+// Moves the top-level `window` so that its frame sits in the middle of its
+// screen's available area.
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
 // Watches one window until it has been centred with its frame.
 class FrameCentring : public QObject
 {
@@ -68,16 +80,6 @@ QFont uiFont(qreal points)
     if (substituted)
         font.setStretch(SubstituteStretch);
     return font;
-}
-
-void centreOnScreen(QWidget *window)
-{
-    const QScreen *screen = window->screen();
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
 }
 
 void centreOnFirstShow(QWidget *window)

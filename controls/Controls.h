@@ -27,10 +27,6 @@ namespace Controls {
 // narrowed to its widths.
 [[nodiscard]] QFont uiFont(qreal points);
 
-// Moves the top-level `window` so that its frame sits in the middle of its
-// screen's available area.
-void centreOnScreen(QWidget *window);
-
 // Centres the top-level `window` with its frame when it is first shown. An
 // X11 window manager adds the frame only after that; the window is centred
 // once more when the frame arrives. After that it stays where the user puts

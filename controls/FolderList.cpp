@@ -2,6 +2,7 @@
 #include "controls/FolderList.h"
 
 #include "controls/HeldKeyFilter.h"
+#include "controls/Keys.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -73,8 +74,7 @@ void FolderList::setPath(const QString &path)
 
 void FolderList::keyPressEvent(QKeyEvent *event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && currentItem()) {
+    if (Keys::isEnter(event->key()) && currentItem()) {
         open(currentItem());
         return;
     }

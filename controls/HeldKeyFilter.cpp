@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "controls/HeldKeyFilter.h"
 
+#include "controls/Keys.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
@@ -16,11 +18,6 @@ struct Release
     quint64 timestamp = 0;
 };
 Release lastRelease;
-
-bool isPressKey(int key)
-{
-    return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
-}
 
 bool isRepeat(const QKeyEvent *press)
 {
@@ -53,5 +50,5 @@ bool HeldKeyFilter::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
     // The application's filter only watches; a widget's takes its repeats.
-    return watched == parent() && isPressKey(key->key()) && isRepeat(key);
+    return watched == parent() && Keys::pressesButton(key->key()) && isRepeat(key);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "controls/Twips.h"
+
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -17,6 +19,12 @@ class PictureButton : public QWidget
     Q_OBJECT
 public:
     enum class Role { Image, Button };
+
+    // The sizes the windows show their pictures at: the title picture, the
+    // buttons (Preview, Back, Next, OK, Cancel) and the icon.
+    static constexpr QSize TitleSize = Twips::size(3000, 600);
+    static constexpr QSize ButtonSize = Twips::size(1200, 375);
+    static constexpr QSize IconSize = Twips::size(480, 480);
 
     PictureButton(const QString &name, const QString &picture, QSize size, Role role,
                   QWidget *parent);

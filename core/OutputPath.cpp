@@ -5,10 +5,13 @@
 #include "core/Texts.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <array>
 
 namespace {
+
+constexpr qsizetype MaxNameLength = 255;
 
 // The names Windows keeps for devices in every folder.
 bool isDeviceName(QStringView stem)
@@ -31,7 +34,7 @@ QChar folderSeparator(PathStyle style)
     return style == PathStyle::Windows ? u'\\' : u'/';
 }
 
-QString OutputFolderPath(const QString &txtPath, PathStyle style)
+QString outputFolderPath(const QString &txtPath, PathStyle style)
 {
     const QChar separator = folderSeparator(style);
     return txtPath.endsWith(separator) ? txtPath : txtPath + separator;
@@ -39,14 +42,21 @@ QString OutputFolderPath(const QString &txtPath, PathStyle style)
 
 QString readmeFilePath(const ReadmeSettings &settings, PathStyle style)
 {
-    return OutputFolderPath(settings.txtPath, style) + settings.cmbFile + u".txt"_qs;
+    return outputFolderPath(settings.txtPath, style) + settings.cmbFile + u".txt"_qs;
 }
 
 QString initialFolder(PathStyle style)
 {
     if (style == PathStyle::Windows)
         return u"C:\\"_qs;
-    return OutputFolderPath(QDir::homePath(), style);
+    return outputFolderPath(QDir::homePath(), style);
+}
+
+bool isNameTooLong(QStringView name, PathStyle style)
+{
+    const qsizetype length =
+        style == PathStyle::Windows ? name.size() : QFile::encodeName(name.toString()).size();
+    return length > MaxNameLength;
 }
 
 QString controlCharacter(QStringView text)

@@ -28,15 +28,19 @@ enum class PathStyle { Windows, Posix };
 
 // The folder text with one separator appended unless it already ends in one;
 // an empty text yields the separator alone. Nothing else is normalised.
-[[nodiscard]] QString OutputFolderPath(const QString &txtPath, PathStyle style = nativePathStyle());
+[[nodiscard]] QString outputFolderPath(const QString &txtPath, PathStyle style = nativePathStyle());
 
-// OutputFolderPath + cmbFile + ".txt", the extension always appended.
+// outputFolderPath + cmbFile + ".txt", the extension always appended.
 [[nodiscard]] QString readmeFilePath(const ReadmeSettings &settings,
                                      PathStyle style = nativePathStyle());
 
 // The folder field's value at start: "C:\" on Windows, the home folder
 // followed by "/" elsewhere.
 [[nodiscard]] QString initialFolder(PathStyle style = nativePathStyle());
+
+// Whether `name` is too long to be one element of a path: the file systems
+// take 255 UTF-16 units on Windows and 255 bytes elsewhere.
+[[nodiscard]] bool isNameTooLong(QStringView name, PathStyle style = nativePathStyle());
 
 // "制御文字 (U+0009)" for the first control character (U+0000 to U+001F or
 // U+007F) of `text`; empty when it holds none.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/SettingsFields.h"
 
+#include "core/CodePoints.h"
 #include "core/ReadmeSettings.h"
 #include "core/Texts.h"
 
@@ -11,10 +12,11 @@ namespace SettingsFields {
 
 namespace {
 
-QString captionsWhere(const QList<Field> &fields, const std::function<bool(const QString &)> &test)
+QString captionsWhere(const QList<StoredField> &fields,
+                      const std::function<bool(const QString &)> &test)
 {
     QStringList captions;
-    for (const Field &field : fields) {
+    for (const StoredField &field : fields) {
         if (std::any_of(field.values.cbegin(), field.values.cend(), test))
             captions.append(u"「%1」"_qs.arg(field.caption));
     }
@@ -23,7 +25,7 @@ QString captionsWhere(const QList<Field> &fields, const std::function<bool(const
 
 } // namespace
 
-QList<Field> storedFields(const ReadmeSettings &s)
+QList<StoredField> storedFields(const ReadmeSettings &s)
 {
     using namespace Texts;
     return {
@@ -37,8 +39,8 @@ QList<Field> storedFields(const ReadmeSettings &s)
         {Caption::cmbTF.toString(), {s.cmbTF}, true},
         {Caption::txtURL.toString(), {s.txtURL}, true},
         {Caption::txtMail.toString(), {s.txtMail}, true},
-        {Caption::list2Left(), s.list2Left, false},
-        {Caption::List2Right(), s.List2Right, true},
+        {Caption::leftList(), s.list2Left, false},
+        {Caption::rightList(), s.List2Right, true},
         {Caption::cmbKakko.toString(), {s.cmbKakko}, true},
         {Caption::cmbLine.toString(), {s.cmbLine}, true},
         {Caption::cmbFile.toString(), {s.cmbFile}, false},
@@ -46,24 +48,18 @@ QList<Field> storedFields(const ReadmeSettings &s)
     };
 }
 
-QString captionsHolding(const QList<Field> &fields, const QList<char32_t> &characters)
+QString captionsHolding(const QList<StoredField> &fields, const QList<char32_t> &characters)
 {
     return captionsWhere(fields, [&characters](const QString &value) {
         for (qsizetype i = 0; i < value.size(); ++i) {
-            char32_t c = value.at(i).unicode();
-            if (QChar::isHighSurrogate(c) && i + 1 < value.size()
-                && value.at(i + 1).isLowSurrogate()) {
-                c = QChar::surrogateToUcs4(value.at(i), value.at(i + 1));
-                ++i;
-            }
-            if (characters.contains(c))
+            if (characters.contains(CodePoints::next(value, i)))
                 return true;
         }
         return false;
     });
 }
 
-QString captionsWithLineBreaks(const QList<Field> &fields)
+QString captionsWithLineBreaks(const QList<StoredField> &fields)
 {
     return captionsWhere(fields, [](const QString &value) {
         return value.contains(u'\r') || value.contains(u'\n');

@@ -13,7 +13,7 @@ struct ReadmeSettings;
 // after the page's caption and their side.
 namespace SettingsFields {
 
-struct Field
+struct StoredField
 {
     QString caption;
     QStringList values;
@@ -22,14 +22,14 @@ struct Field
 
 // Every field a template stores, in the order of the wizard pages; the two
 // check boxes are not stored.
-[[nodiscard]] QList<Field> storedFields(const ReadmeSettings &settings);
+[[nodiscard]] QList<StoredField> storedFields(const ReadmeSettings &settings);
 
 // 「作成者」、「保存先の指定」: the fields among `fields` whose values hold
 // one of `characters`, each once; empty when none does.
-[[nodiscard]] QString captionsHolding(const QList<Field> &fields,
+[[nodiscard]] QString captionsHolding(const QList<StoredField> &fields,
                                       const QList<char32_t> &characters);
 
 // The same for the fields with a CR or an LF in one of their values.
-[[nodiscard]] QString captionsWithLineBreaks(const QList<Field> &fields);
+[[nodiscard]] QString captionsWithLineBreaks(const QList<StoredField> &fields);
 
 } // namespace SettingsFields

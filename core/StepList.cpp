@@ -5,14 +5,14 @@
 
 namespace StepList {
 
-QString caption(int wizardPage)
+QString caption(WizardPage page)
 {
-    return steps(wizardPage).join(u"\r\n↓\r\n"_qs);
+    return steps(page).join(u"\r\n↓\r\n"_qs);
 }
 
-QStringList steps(int wizardPage)
+QStringList steps(WizardPage page)
 {
-    const bool last = wizardPage == PageCount - 1;
+    const bool last = page == WizardPage::Output;
     const QStringList names = {
         u"Welcome to Tessel"_qs,
         last ? u"タイトルの設定1"_qs : u"タイトル設定1"_qs,
@@ -20,7 +20,7 @@ QStringList steps(int wizardPage)
         u"項目の追加"_qs,
         u"その他の設定"_qs,
     };
-    return names.first(qBound(0, wizardPage, PageCount - 1) + 1);
+    return names.first(int(page) + 1);
 }
 
 } // namespace StepList

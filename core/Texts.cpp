@@ -13,12 +13,12 @@ QString beyond(qint64 limitBytes)
 
 } // namespace
 
-QString Caption::list2Left()
+QString Caption::leftList()
 {
     return list2.toString() + u"（左の一覧）"_qs;
 }
 
-QString Caption::List2Right()
+QString Caption::rightList()
 {
     return list2.toString() + u"（右の一覧）"_qs;
 }
@@ -75,11 +75,6 @@ QString unencodable(const QString &captions, const QString &what, const QString 
 QString readme(const QString &path)
 {
     return u"ReadMe「%1」"_qs.arg(path);
-}
-
-QString templateWord()
-{
-    return u"テンプレート"_qs;
 }
 
 QString notSaved(const QString &path, const QString &cause)
@@ -166,6 +161,11 @@ QString templateTooLarge(qint64 limitBytes)
 {
     return u"テンプレートが大きすぎるため、保存できません（%1）。\n"_qs.arg(beyond(limitBytes))
            + untickHint();
+}
+
+QString templateUnencodable(const QString &captions, const QString &characters)
+{
+    return unencodable(captions, u"テンプレート"_qs, characters) + u'\n' + untickHint();
 }
 
 QString templateNotSaved(const QString &message)

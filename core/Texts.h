@@ -32,8 +32,8 @@ inline constexpr QStringView chkTemp = u"現在の設定をテンプレートと
 inline constexpr QStringView chkEdit = u"作成後、テキストエディタで開く";
 
 // The two lists have no caption of their own: 「項目の追加（左の一覧）」.
-[[nodiscard]] QString list2Left();
-[[nodiscard]] QString List2Right();
+[[nodiscard]] QString leftList();
+[[nodiscard]] QString rightList();
 } // namespace Caption
 
 // The prompt of the input box that adds a heading.
@@ -58,7 +58,6 @@ inline constexpr QStringView chkEdit = u"作成後、テキストエディタで
 [[nodiscard]] QString unencodable(const QString &captions, const QString &what,
                                   const QString &characters);
 [[nodiscard]] QString readme(const QString &path); // "ReadMe「<path>」"
-[[nodiscard]] QString templateWord();              // "テンプレート"
 
 // Failures of a write; `cause` is one of the causes below.
 [[nodiscard]] QString notSaved(const QString &path, const QString &cause);
@@ -82,6 +81,7 @@ inline constexpr QStringView chkEdit = u"作成後、テキストエディタで
 [[nodiscard]] QString tooLongForFileName();
 [[nodiscard]] QString lineBreaks(const QString &captions);
 [[nodiscard]] QString templateTooLarge(qint64 limitBytes);
+[[nodiscard]] QString templateUnencodable(const QString &captions, const QString &characters);
 [[nodiscard]] QString templateNotSaved(const QString &message);
 
 // Reading a template: `cause` is one of the causes below or a parse error.

@@ -160,7 +160,7 @@ void saveTemplates(const TemplateStore &store)
          {u"SampleTool"_qs, u"はじめてのツール"_qs, u"ReadMe Maker Demo"_qs}) {
         ReadmeSettings settings = ReadmeSettings::atStartup();
         settings.txtTitle = title;
-        if (!store.SaveTemplate(settings).written())
+        if (!store.save(store.prepare(settings)).written())
             fail(u"the template %1 could not be saved"_qs.arg(title));
     }
 }

@@ -9,7 +9,7 @@
 
 namespace FinishSequence {
 
-Result FinishWizard(const ReadmeSettings &settings, const TemplateStore &store, PathStyle style)
+Result run(const ReadmeSettings &settings, const TemplateStore &store, PathStyle style)
 {
     // The ReadMe is checked before the template, so that a problem of the
     // template alone can be told as one: unticking its box writes the ReadMe.

@@ -26,7 +26,7 @@ struct Result
     QString message; // what to tell the user; empty when finished
 };
 
-[[nodiscard]] Result FinishWizard(const ReadmeSettings &settings, const TemplateStore &store,
-                                  PathStyle style = nativePathStyle());
+[[nodiscard]] Result run(const ReadmeSettings &settings, const TemplateStore &store,
+                         PathStyle style = nativePathStyle());
 
 } // namespace FinishSequence

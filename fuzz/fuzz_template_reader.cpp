@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const TemplateFormat::ParseResult second = TemplateFormat::parseTemplate(encoded.bytes);
     ReadmeSettings expected = first.settings;
-    expected.txtPath = OutputFolderPath(expected.txtPath, PathStyle::Posix);
+    expected.txtPath = outputFolderPath(expected.txtPath, PathStyle::Posix);
     requireProperty(second.ok() && second.settings == expected,
                     "a template that was read reads back the same after writing");
     return 0;

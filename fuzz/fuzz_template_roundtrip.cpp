@@ -64,16 +64,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const ReadmeSettings settings = takeSettings(provider, provider.ConsumeBool());
 
     const TemplateStore store(u"/nonexistent"_qs, style);
-    if (!store.templateProblem(settings).isEmpty())
+    const PreparedFile prepared = store.prepare(settings);
+    if (!prepared.ok())
         return 0;
 
-    const Cp932Codec::Encoded encoded =
-        Cp932Codec::encode(TemplateFormat::templateText(settings, style));
-    requireProperty(encoded.ok(), "a record the store accepts can be encoded");
-
-    const TemplateFormat::ParseResult read = TemplateFormat::parseTemplate(encoded.bytes);
+    const TemplateFormat::ParseResult read = TemplateFormat::parseTemplate(prepared.bytes);
     ReadmeSettings expected = settings;
-    expected.txtPath = OutputFolderPath(settings.txtPath, style);
+    expected.txtPath = outputFolderPath(settings.txtPath, style);
     requireProperty(read.ok() && read.settings == expected,
                     "a record the store accepts reads back the same");
     return 0;

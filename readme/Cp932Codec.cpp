@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "readme/Cp932Codec.h"
 
+#include "core/CodePoints.h"
 #include "readme/Cp932Table.h"
 
 #include <QSet>
@@ -109,16 +110,6 @@ private:
     QSet<char32_t> m_seen;
 };
 
-// The code point starting at `i`; steps `i` over the low half of a pair.
-// A lone surrogate is returned as it stands.
-[[nodiscard]] char32_t codePointAt(QStringView text, qsizetype &i)
-{
-    const QChar unit = text[i];
-    if (unit.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-        return QChar::surrogateToUcs4(unit, text[++i]);
-    return unit.unicode();
-}
-
 [[nodiscard]] QString hexCodePoint(char32_t codePoint)
 {
     return QStringLiteral("U+") + QString::number(codePoint, 16).toUpper().rightJustified(4, u'0');
@@ -155,7 +146,7 @@ Cp932Codec::Encoded Cp932Codec::encode(QStringView text)
             *out++ = char(code >> 8);
             *out++ = char(code & 0xFF);
         } else {
-            missing.add(codePointAt(text, i));
+            missing.add(CodePoints::next(text, i));
         }
     }
     result.bytes.truncate(out - begin);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "readme/ReadmeComposer.h"
 
+#include "core/CodePoints.h"
 #include "core/ReadmeSettings.h"
 
 #include <array>
@@ -18,21 +19,6 @@ const std::array<QStringView, 10> Labels = {
     u"   必須環境   ", u" ソフトの種類 ", u"  転載の可否  ", u"    WebSite   ", u"メールアドレス",
 };
 
-QString firstCharacter(const QString &text)
-{
-    const qsizetype length =
-        text.size() > 1 && text.at(0).isHighSurrogate() && text.at(1).isLowSurrogate() ? 2 : 1;
-    return text.left(length);
-}
-
-QString lastCharacter(const QString &text)
-{
-    const qsizetype n = text.size();
-    const qsizetype length =
-        n > 1 && text.at(n - 1).isLowSurrogate() && text.at(n - 2).isHighSurrogate() ? 2 : 1;
-    return text.right(length);
-}
-
 void appendRuleLine(QString &text, const QString &lineStyle)
 {
     for (int i = 0; i < 4; ++i)
@@ -44,12 +30,10 @@ void appendRuleLine(QString &text, const QString &lineStyle)
 
 Brackets bracketsOf(const QString &bracketStyle)
 {
-    if (bracketStyle.isEmpty())
-        return {};
-    return {firstCharacter(bracketStyle), lastCharacter(bracketStyle)};
+    return {CodePoints::first(bracketStyle).toString(), CodePoints::last(bracketStyle).toString()};
 }
 
-void AppendFieldLine(QString &text, const Brackets &brackets, QStringView label, QStringView value)
+void appendFieldLine(QString &text, const Brackets &brackets, QStringView label, QStringView value)
 {
     text += brackets.open;
     text += label;
@@ -58,16 +42,19 @@ void AppendFieldLine(QString &text, const Brackets &brackets, QStringView label,
     text += CrLf;
 }
 
-void AppendSectionHeading(QString &text, const Brackets &brackets, const QString &heading)
+void appendSectionHeading(QString &text, const Brackets &brackets, const QString &heading)
 {
-    text += brackets.open;
-    text += heading;
-    text += brackets.close;
+    text += headingLine(brackets, heading);
     for (int i = 0; i < 4; ++i)
         text += CrLf;
 }
 
-QString ComposeReadme(const ReadmeSettings &s)
+QString headingLine(const Brackets &brackets, const QString &heading)
+{
+    return brackets.open + heading + brackets.close;
+}
+
+QString compose(const ReadmeSettings &s)
 {
     const Brackets brackets = bracketsOf(s.cmbKakko);
     const std::array<const QString *, 10> values = {
@@ -82,10 +69,10 @@ QString ComposeReadme(const ReadmeSettings &s)
 
     appendRuleLine(text, s.cmbLine);
     for (std::size_t i = 0; i < Labels.size(); ++i)
-        AppendFieldLine(text, brackets, Labels[i], *values[i]);
+        appendFieldLine(text, brackets, Labels[i], *values[i]);
     appendRuleLine(text, s.cmbLine);
     for (const QString &heading : s.List2Right)
-        AppendSectionHeading(text, brackets, heading);
+        appendSectionHeading(text, brackets, heading);
     return text;
 }
 

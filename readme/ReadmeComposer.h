@@ -22,8 +22,10 @@ struct Brackets
 
 [[nodiscard]] Brackets bracketsOf(const QString &bracketStyle);
 
-[[nodiscard]] QString ComposeReadme(const ReadmeSettings &settings);
-void AppendFieldLine(QString &text, const Brackets &brackets, QStringView label, QStringView value);
-void AppendSectionHeading(QString &text, const Brackets &brackets, const QString &heading);
+[[nodiscard]] QString compose(const ReadmeSettings &settings);
+void appendFieldLine(QString &text, const Brackets &brackets, QStringView label, QStringView value);
+void appendSectionHeading(QString &text, const Brackets &brackets, const QString &heading);
+// The line of a chosen heading, without its line end.
+[[nodiscard]] QString headingLine(const Brackets &brackets, const QString &heading);
 
 } // namespace ReadmeComposer

@@ -22,11 +22,11 @@ PreparedFile prepare(const ReadmeSettings &settings, PathStyle style)
     if (!prepared.ok())
         return prepared;
 
-    const QString text = ReadmeComposer::ComposeReadme(settings) + u"\r\n"_qs;
+    const QString text = ReadmeComposer::compose(settings) + u"\r\n"_qs;
     Cp932Codec::Encoded encoded = Cp932Codec::encode(text);
     if (!encoded.ok()) {
-        QList<SettingsFields::Field> fields = SettingsFields::storedFields(settings);
-        fields.removeIf([](const SettingsFields::Field &field) { return !field.inReadme; });
+        QList<SettingsFields::StoredField> fields = SettingsFields::storedFields(settings);
+        fields.removeIf([](const SettingsFields::StoredField &field) { return !field.inReadme; });
         prepared.problem =
             Texts::unencodable(SettingsFields::captionsHolding(fields, encoded.unencodable),
                                Texts::readme(SafeFile::displayPath(prepared.path)),
@@ -37,8 +37,3 @@ PreparedFile prepare(const ReadmeSettings &settings, PathStyle style)
 }
 
 } // namespace ReadmeWriter
-
-WriteResult WriteReadmeFile(const ReadmeSettings &settings, PathStyle style)
-{
-    return SafeFile::write(ReadmeWriter::prepare(settings, style));
-}

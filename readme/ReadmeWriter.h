@@ -3,16 +3,16 @@
 
 #include "core/OutputPath.h"
 #include "readme/PreparedFile.h"
-#include "readme/WriteResult.h"
 
 #include <QString>
 
 struct ReadmeSettings;
 
-// Writes the ReadMe file: refuses an empty folder field and a path that
-// cannot be what the user meant, checks that every character has a code in
-// code page 932, then writes the composed text and one more CR LF, all or
-// nothing. Shows nothing itself.
+// Makes the ReadMe file ready to be written: refuses an empty folder field
+// and a path that cannot be what the user meant, checks that every character
+// has a code in code page 932, and encodes the composed text and one more
+// CR LF. SafeFile::write then writes it, all or nothing. Shows nothing
+// itself.
 namespace ReadmeWriter {
 
 // Composes, checks and encodes without writing anything.
@@ -20,6 +20,3 @@ namespace ReadmeWriter {
                                    PathStyle style = nativePathStyle());
 
 } // namespace ReadmeWriter
-
-[[nodiscard]] WriteResult WriteReadmeFile(const ReadmeSettings &settings,
-                                          PathStyle style = nativePathStyle());

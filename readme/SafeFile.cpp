@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "readme/SafeFile.h"
 
+#include "core/OutputPath.h"
 #include "core/Texts.h"
 
 #include <QDir>
@@ -25,9 +26,7 @@ namespace SafeFile {
 
 namespace {
 
-// Longest file name most file systems accept, in bytes of the name as stored,
-// and longest path the system takes.
-constexpr qsizetype MaxNameBytes = 255;
+// Longest path the system takes.
 constexpr qsizetype MaxPathBytes = 4095;
 constexpr int NameAttempts = 16;
 
@@ -102,7 +101,7 @@ QString causeOf(const QFileInfo &target, qsizetype size)
         return Texts::folderOfSameName();
     if (!folder.isDir())
         return Texts::folderMissing(displayPath(folder.filePath()));
-    if (QFile::encodeName(target.fileName()).size() > MaxNameBytes
+    if (isNameTooLong(target.fileName())
         || QFile::encodeName(target.absoluteFilePath()).size() > MaxPathBytes)
         return Texts::nameTooLong();
     const QStorageInfo volume(folder.absoluteFilePath());

@@ -31,7 +31,7 @@ std::array<QString ReadmeSettings::*, FieldCount> fieldOrder()
             &ReadmeSettings::cmbKakko, &ReadmeSettings::txtPath};
 }
 
-struct Field
+struct Line
 {
     QString value;
     bool quoted = false;
@@ -40,7 +40,7 @@ struct Field
 // One line of the file: the text between the first and the last double quote
 // when the line starts with one (the rest of the line when it has no second
 // quote), otherwise the whole line.
-Field readField(QStringView line)
+Line readLine(QStringView line)
 {
     if (!line.startsWith(u'"'))
         return {line.toString(), false};
@@ -68,7 +68,7 @@ QList<QStringView> splitLines(QStringView text)
 QString templateText(const ReadmeSettings &settings, PathStyle style)
 {
     ReadmeSettings stored = settings;
-    stored.txtPath = OutputFolderPath(settings.txtPath, style);
+    stored.txtPath = outputFolderPath(settings.txtPath, style);
 
     QString text;
     for (QString ReadmeSettings::*field : fieldOrder())
@@ -96,16 +96,15 @@ ParseResult parseTemplateText(QStringView text)
     }
     qsizetype index = 0;
     for (QString ReadmeSettings::*field : fieldOrder())
-        result.settings.*field = readField(lines.at(index++)).value;
+        result.settings.*field = readLine(lines.at(index++)).value;
 
     bool separated = false;
     for (; index < lines.size(); ++index) {
-        const Field field = readField(lines.at(index));
-        if (!separated && !field.quoted && field.value == Separator)
+        const Line line = readLine(lines.at(index));
+        if (!separated && !line.quoted && line.value == Separator)
             separated = true;
         else
-            (separated ? result.settings.List2Right : result.settings.list2Left)
-                .append(field.value);
+            (separated ? result.settings.List2Right : result.settings.list2Left).append(line.value);
     }
     if (!separated)
         result.error = Texts::noSeparator();

@@ -26,7 +26,7 @@ inline constexpr int FieldCount = 14;
 inline constexpr qsizetype MaxBytes = qsizetype(64) * 1024 * 1024;
 
 // The whole file as text (not yet encoded). The folder line goes through
-// OutputFolderPath, so it always ends in a separator.
+// outputFolderPath, so it always ends in a separator.
 [[nodiscard]] QString templateText(const ReadmeSettings &settings,
                                    PathStyle style = nativePathStyle());
 

@@ -25,9 +25,6 @@ namespace {
 
 constexpr QLatin1String Extension(".tmp");
 constexpr QStringView StoreName = u"tmp";
-// Longest file name the file systems accept: 255 UTF-16 units on Windows,
-// 255 bytes elsewhere.
-constexpr qsizetype MaxFileNameLength = 255;
 
 // An existing folder "tmp" in `parent`, in any letter case, the exact
 // spelling first; empty when there is none.
@@ -125,6 +122,30 @@ QString readTemplateFile(const QString &path, QByteArray &bytes)
     return {};
 }
 
+// Why `title` cannot name one file in the store; empty when it can. The
+// empty title is valid: it is the file ".tmp".
+QString titleProblem(const QString &title, PathStyle style)
+{
+    QString forbidden = u"/\\"_qs;
+    if (style == PathStyle::Windows)
+        forbidden += u":*?\"<>|"_qs;
+    const QString fileName = title + Extension;
+    const auto badCharacter =
+        std::find_if(title.cbegin(), title.cend(), [&](QChar c) { return forbidden.contains(c); });
+    QString reason = controlCharacter(title);
+    if (!reason.isEmpty())
+        reason = Texts::holds(reason);
+    else if (badCharacter != title.cend())
+        reason = Texts::holdsCharacter(*badCharacter);
+    else if (style == PathStyle::Windows)
+        reason = windowsNameProblem(fileName);
+    if (reason.isEmpty() && isNameTooLong(fileName, style))
+        reason = Texts::tooLongForFileName();
+    if (reason.isEmpty())
+        return {};
+    return Texts::titleUnusable(title, reason);
+}
+
 } // namespace
 
 TemplateStore::TemplateStore(const QString &folder, PathStyle style)
@@ -154,7 +175,7 @@ QString TemplateStore::filePath(const QString &name) const
     return m_folder + u'/' + name + Extension;
 }
 
-QStringList TemplateStore::ListTemplates() const
+QStringList TemplateStore::templateNames() const
 {
     QDir::Filters filters = QDir::Files;
     if (m_style == PathStyle::Posix)
@@ -174,30 +195,6 @@ QStringList TemplateStore::ListTemplates() const
     return names;
 }
 
-QString TemplateStore::titleProblem(const QString &title, PathStyle style)
-{
-    QString forbidden = u"/\\"_qs;
-    if (style == PathStyle::Windows)
-        forbidden += u":*?\"<>|"_qs;
-    const QString fileName = title + Extension;
-    const qsizetype length =
-        style == PathStyle::Windows ? fileName.size() : QFile::encodeName(fileName).size();
-    const auto badCharacter =
-        std::find_if(title.cbegin(), title.cend(), [&](QChar c) { return forbidden.contains(c); });
-    QString reason = controlCharacter(title);
-    if (!reason.isEmpty())
-        reason = Texts::holds(reason);
-    else if (badCharacter != title.cend())
-        reason = Texts::holdsCharacter(*badCharacter);
-    else if (style == PathStyle::Windows)
-        reason = windowsNameProblem(fileName);
-    if (reason.isEmpty() && length > MaxFileNameLength)
-        reason = Texts::tooLongForFileName();
-    if (reason.isEmpty())
-        return {};
-    return Texts::titleUnusable(title, reason);
-}
-
 PreparedFile TemplateStore::prepare(const ReadmeSettings &settings) const
 {
     PreparedFile prepared;
@@ -205,7 +202,7 @@ PreparedFile TemplateStore::prepare(const ReadmeSettings &settings) const
     prepared.problem = titleProblem(settings.txtTitle, m_style);
     if (!prepared.ok())
         return prepared;
-    const QList<SettingsFields::Field> fields = SettingsFields::storedFields(settings);
+    const QList<SettingsFields::StoredField> fields = SettingsFields::storedFields(settings);
     if (const QString captions = SettingsFields::captionsWithLineBreaks(fields);
         !captions.isEmpty()) {
         prepared.problem = Texts::lineBreaks(captions);
@@ -215,9 +212,8 @@ PreparedFile TemplateStore::prepare(const ReadmeSettings &settings) const
         Cp932Codec::encode(TemplateFormat::templateText(settings, m_style));
     if (!encoded.ok())
         prepared.problem =
-            Texts::unencodable(SettingsFields::captionsHolding(fields, encoded.unencodable),
-                               Texts::templateWord(), Cp932Codec::describe(encoded.unencodable))
-            + u'\n' + Texts::untickHint();
+            Texts::templateUnencodable(SettingsFields::captionsHolding(fields, encoded.unencodable),
+                                       Cp932Codec::describe(encoded.unencodable));
     else if (encoded.bytes.size() > TemplateFormat::MaxBytes)
         prepared.problem = Texts::templateTooLarge(TemplateFormat::MaxBytes);
     prepared.bytes = std::move(encoded.bytes);
@@ -232,7 +228,7 @@ WriteResult TemplateStore::save(const PreparedFile &prepared) const
     return result;
 }
 
-TemplateFormat::ParseResult TemplateStore::LoadTemplate(const QString &name) const
+TemplateFormat::ParseResult TemplateStore::load(const QString &name) const
 {
     const QString path = filePath(name);
     QByteArray bytes;

@@ -31,7 +31,7 @@ public:
 
     // Names of the stored templates (file names without ".tmp"), in the order
     // the Windows file system lists a folder: by name, letter case folded.
-    [[nodiscard]] QStringList ListTemplates() const;
+    [[nodiscard]] QStringList templateNames() const;
 
     // A template ready to be written: its path and encoded bytes, or why it
     // cannot be saved, in Japanese, naming the field to change (a title that
@@ -39,22 +39,10 @@ public:
     // 932 cannot hold, a template too large to be read again).
     [[nodiscard]] PreparedFile prepare(const ReadmeSettings &settings) const;
     [[nodiscard]] WriteResult save(const PreparedFile &prepared) const;
-    [[nodiscard]] QString templateProblem(const ReadmeSettings &settings) const
-    {
-        return prepare(settings).problem;
-    }
-    [[nodiscard]] WriteResult SaveTemplate(const ReadmeSettings &settings) const
-    {
-        return save(prepare(settings));
-    }
 
     // Reads the template `name`; the result carries the reason when the
     // file is missing, no regular file, too large, unreadable or damaged.
-    [[nodiscard]] TemplateFormat::ParseResult LoadTemplate(const QString &name) const;
-
-    // Why `title` cannot name one file in the store; empty when it can. The
-    // empty title is valid: it is the file ".tmp".
-    [[nodiscard]] static QString titleProblem(const QString &title, PathStyle style);
+    [[nodiscard]] TemplateFormat::ParseResult load(const QString &name) const;
 
 private:
     QString m_folder;

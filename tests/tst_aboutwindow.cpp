@@ -24,7 +24,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("text");
-        QTest::newRow("name and version") << u"Label1"_qs << u"NeatTessel Ver.0.90"_qs;
+        QTest::newRow("name and version")
+            << u"Label1"_qs << QStringLiteral("NeatTessel Ver." TESSEL_VERSION);
         QTest::newRow("author") << u"Label2"_qs << u"作成者：NeatTessel の開発者"_qs;
         QTest::newRow("development environment")
             << u"Label3"_qs << u"開発環境：C++20 / Qt 6 (Debian 12)"_qs;

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "CoreFixtures.h"
 #include "MainWindowFixture.h"
 #include "QueuedAnswers.h"
 #include "TopLevels.h"
@@ -62,7 +63,7 @@ private Q_SLOTS:
         QVERIFY(makeHome());
         ReadmeSettings stored = ReadmeSettings::atStartup();
         stored.txtTitle = u"保存済み"_qs;
-        QVERIFY(m_temp->templateStore().SaveTemplate(stored).written());
+        QVERIFY(CoreFixtures::saveTemplate(m_temp->templateStore(), stored).written());
     }
 
     void cleanup() { QCOMPARE(closeWindow(), QWidgetList()); }
@@ -208,8 +209,8 @@ private:
     {
         if (!openWindow())
             return nullptr;
-        goToPage(page);
-        if (page == 3) {
+        goToPage(WizardPage(page));
+        if (page == int(WizardPage::Sections)) {
             auto *const left = child<QListWidget>(u"list2Left"_qs);
             auto *const right = child<QListWidget>(u"List2Right"_qs);
             selectFirst(left);
@@ -260,7 +261,7 @@ private:
         }
         windows.sort();
         const ReadmeSettings s = m_window->settings();
-        return {u"page %1"_qs.arg(m_window->wizardPage()),
+        return {u"page %1"_qs.arg(int(m_window->wizardPage())),
                 windows.join(u' '),
                 s.txtTitle,
                 s.list2Left.join(u'|'),

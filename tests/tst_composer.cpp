@@ -47,7 +47,7 @@ private Q_SLOTS:
             u"------------------------------------------------------------------------\r\n"
             u"【はじめに】\r\n\r\n\r\n\r\n"
             u"【注意事項】\r\n\r\n\r\n\r\n"_qs;
-        const QString text = ComposeReadme(sampleToolAnswers());
+        const QString text = compose(sampleToolAnswers());
         QCOMPARE(text, expected);
         QCOMPARE(text.size(), 380);
         QCOMPARE(text.count(u"\r\n"_qs), 20);
@@ -107,7 +107,7 @@ private Q_SLOTS:
         s.cmbKakko = kakko;
         s.cmbLine = line;
         s.List2Right = headings;
-        const QString text = ComposeReadme(s);
+        const QString text = compose(s);
         const QStringList lines = text.split(u"\r\n"_qs);
         QCOMPARE(lines.size(), 12 + 4 * headings.size() + 1);
         QCOMPARE(lines.first(), expectedRule);
@@ -122,7 +122,7 @@ private Q_SLOTS:
         s.txtName = u"  spaced  "_qs;
         s.txtMail = u"a\r\nb"_qs;
         s.List2Right = {u" 見出し "_qs};
-        const QStringList lines = ComposeReadme(s).split(u"\r\n"_qs);
+        const QStringList lines = compose(s).split(u"\r\n"_qs);
         QCOMPARE(lines.at(2), u"【    作成者    】  spaced  "_qs);
         QCOMPARE(lines.at(10), u"【メールアドレス】a"_qs);
         QCOMPARE(lines.at(11), u"b"_qs);
@@ -134,7 +134,7 @@ private Q_SLOTS:
         ReadmeSettings s = emptyAnswers();
         for (int i = 0; i < 40000; ++i)
             s.List2Right.append(QString::number(i));
-        const QString text = ComposeReadme(s);
+        const QString text = compose(s);
         QCOMPARE(text.count(u"\r\n"_qs), 12 + 4 * 40000);
         QVERIFY(text.endsWith(u"【39999】\r\n\r\n\r\n\r\n"_qs));
         QVERIFY(text.contains(u"\r\n【32767】\r\n"_qs));

@@ -120,7 +120,7 @@ private Q_SLOTS:
         s.txtPath = folder.isEmpty() ? QString() : dir.filePath(folder);
         s.chkTemp = CheckValue(chkTemp);
 
-        const FinishSequence::Result result = FinishSequence::FinishWizard(s, store);
+        const FinishSequence::Result result = FinishSequence::run(s, store);
         QCOMPARE(int(result.outcome), outcome);
         message.replace(u"%1"_qs, SafeFile::displayPath(s.txtPath));
         QVERIFY2(result.message.contains(message), qPrintable(result.message));
@@ -214,7 +214,7 @@ private Q_SLOTS:
         s.txtPath = dir.filePath(u"out"_qs);
         setField(s, field, field == u"txtPath" && !value.isEmpty() ? dir.filePath(value) : value);
 
-        const FinishSequence::Result result = FinishSequence::FinishWizard(s, store);
+        const FinishSequence::Result result = FinishSequence::run(s, store);
         QCOMPARE(result.outcome, Outcome::NothingWritten);
         QCOMPARE(result.message,
                  message.replace(u"%1"_qs, SafeFile::displayPath(readmeFilePath(s))));
@@ -222,7 +222,7 @@ private Q_SLOTS:
         QCOMPARE(filesBelow(root.path()), QStringList());
 
         s.chkTemp = CheckValue::Unticked;
-        const Outcome unticked = FinishSequence::FinishWizard(s, store).outcome;
+        const Outcome unticked = FinishSequence::run(s, store).outcome;
         QCOMPARE(unticked, templateOnly ? Outcome::Finished : Outcome::NothingWritten);
         QCOMPARE(filesBelow(root.path()),
                  templateOnly ? QStringList{QDir::fromNativeSeparators(readmeFilePath(s))}
@@ -260,7 +260,7 @@ private Q_SLOTS:
         s.txtPath = dir.filePath(u"out"_qs);
         for (const QString &name : {u"first"_qs, u"second"_qs}) {
             s.txtName = name;
-            const FinishSequence::Result result = FinishSequence::FinishWizard(s, store);
+            const FinishSequence::Result result = FinishSequence::run(s, store);
             QCOMPARE(result.outcome, saved ? Outcome::Finished : Outcome::NothingWritten);
             QVERIFY2(result.message.contains(saved ? QString() : Texts::tooLongForFileName()),
                      qPrintable(result.message));
@@ -269,7 +269,7 @@ private Q_SLOTS:
         QCOMPARE(entriesOf(store.folder()),
                  saved ? QStringList{s.txtTitle + u".tmp"_qs} : QStringList());
         if (saved)
-            QCOMPARE(store.LoadTemplate(s.txtTitle).settings.txtName, u"second"_qs);
+            QCOMPARE(store.load(s.txtTitle).settings.txtName, u"second"_qs);
     }
 
     void templateFailureAfterTheReadMeSaysSo()
@@ -278,7 +278,7 @@ private Q_SLOTS:
         const TemplateStore store(root.filePath(u"no-such-store"_qs));
         ReadmeSettings s = ReadmeSettings::atStartup();
         s.txtPath = root.path();
-        const FinishSequence::Result result = FinishSequence::FinishWizard(s, store);
+        const FinishSequence::Result result = FinishSequence::run(s, store);
         QCOMPARE(result.outcome, Outcome::TemplateFailed);
         QVERIFY(QFile::exists(root.filePath(u"ReadMe.txt"_qs)));
         const QString readme = SafeFile::displayPath(root.filePath(u"ReadMe.txt"_qs));

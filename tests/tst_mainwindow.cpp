@@ -31,11 +31,9 @@ using TopLevels::firstNamed;
 namespace {
 
 const QString CrLf = u"\r\n"_qs;
-const QStringList PageNames = {u"Picture1"_qs, u"Picture2"_qs, u"Picture3"_qs, u"Picture5"_qs,
-                               u"Picture6"_qs};
 
 // The step list of every page, as the user reads it.
-QString steps(int page)
+QString steps(WizardPage page)
 {
     const QStringList captions = {
         u"Welcome to Tessel"_qs,
@@ -45,7 +43,7 @@ QString steps(int page)
         u"Welcome to Tessel\r\n↓\r\nタイトルの設定1\r\n↓\r\nタイトルの設定2\r\n↓\r\n項目の追加"
         u"\r\n↓\r\nその他の設定"_qs,
     };
-    return captions.at(page);
+    return captions.at(int(page));
 }
 
 // The ReadMe of the start-up values (no headings chosen) with `title`.
@@ -100,9 +98,9 @@ private Q_SLOTS:
 
     void startupState()
     {
-        QCOMPARE(m_window->wizardPage(), 0);
+        QCOMPARE(m_window->wizardPage(), WizardPage::Welcome);
         QCOMPARE(visiblePages(), QStringList{u"Picture1"_qs});
-        QCOMPARE(child<QLabel>(u"lblItem"_qs)->text(), steps(0));
+        QCOMPARE(child<QLabel>(u"lblItem"_qs)->text(), steps(WizardPage::Welcome));
         QCOMPARE(m_window->settings(), ReadmeSettings::atStartup());
         QVERIFY(!firstNamed(u"frmPreview"_qs));
 #ifdef Q_OS_WIN
@@ -115,8 +113,7 @@ private Q_SLOTS:
     // Qt's inline completion would turn a typed "Windows" into "Windows95".
     void typedValueStaysAsTyped()
     {
-        goToPage(2);
-        auto *combo = child<QComboBox>(u"cmbDousa"_qs);
+        auto *combo = qobject_cast<QComboBox *>(showPageOf(u"cmbDousa"_qs));
         retype(combo->lineEdit(), u"Windows"_qs);
         QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
         QTest::keyClick(combo->lineEdit(), Qt::Key_Tab);
@@ -127,25 +124,26 @@ private Q_SLOTS:
     void navigation_data()
     {
         QTest::addColumn<QString>("clicks"); // N = Next, B = Back
-        QTest::addColumn<int>("page");
-        QTest::newRow("back on page 0 stays") << u"BB"_qs << 0;
-        QTest::newRow("page 0 -> 1") << u"N"_qs << 1;
-        QTest::newRow("page 1 -> 2") << u"NN"_qs << 2;
-        QTest::newRow("page 2 -> 3") << u"NNN"_qs << 3;
-        QTest::newRow("page 3 -> 4, step names with の") << u"NNNN"_qs << 4;
-        QTest::newRow("page 1 back -> 0") << u"NB"_qs << 0;
-        QTest::newRow("page 4 back -> 3, names without の") << u"NNNNB"_qs << 3;
-        QTest::newRow("back to 0 and on again") << u"NNBBBNNN"_qs << 3;
+        QTest::addColumn<WizardPage>("page");
+        using enum WizardPage;
+        QTest::newRow("back on page 0 stays") << u"BB"_qs << Welcome;
+        QTest::newRow("page 0 -> 1") << u"N"_qs << Title;
+        QTest::newRow("page 1 -> 2") << u"NN"_qs << Environment;
+        QTest::newRow("page 2 -> 3") << u"NNN"_qs << Sections;
+        QTest::newRow("page 3 -> 4, step names with の") << u"NNNN"_qs << Output;
+        QTest::newRow("page 1 back -> 0") << u"NB"_qs << Welcome;
+        QTest::newRow("page 4 back -> 3, names without の") << u"NNNNB"_qs << Sections;
+        QTest::newRow("back to 0 and on again") << u"NNBBBNNN"_qs << Sections;
     }
 
     void navigation()
     {
         QFETCH(QString, clicks);
-        QFETCH(int, page);
+        QFETCH(WizardPage, page);
         for (const QChar c : clicks)
             click(c == u'N' ? u"imgNext"_qs : u"imgBack"_qs);
         QCOMPARE(m_window->wizardPage(), page);
-        QCOMPARE(visiblePages(), QStringList{PageNames.at(page)});
+        QCOMPARE(visiblePages(), QStringList{PageNames.at(int(page))});
         QCOMPARE(child<QLabel>(u"lblItem"_qs)->text(), steps(page));
         QVERIFY(QDir(m_temp->home.path()).isEmpty());
     }
@@ -180,13 +178,13 @@ private Q_SLOTS:
         expected.chkTemp = CheckValue::Ticked;
         expected.chkEdit = CheckValue::Grayed;
         QCOMPARE(m_window->settings(), expected);
-        QCOMPARE(m_window->wizardPage(), 0);
+        QCOMPARE(m_window->wizardPage(), WizardPage::Welcome);
         QVERIFY(!firstNamed(u"frmPreview"_qs));
-        goToPage(4);
+        goToPage(WizardPage::Output);
         auto *temp = child<QCheckBox>(u"chkTemp"_qs);
         QTest::mouseClick(temp, Qt::LeftButton, Qt::NoModifier, QPoint(8, temp->height() / 2));
         expected.chkTemp = CheckValue::Unticked;
-        goToPage(1);
+        goToPage(WizardPage::Title);
         QCOMPARE(m_window->settings(), expected);
     }
 
@@ -222,7 +220,7 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), child(u"imgNext"_qs));
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter, Qt::Key_Space})
             QTest::keyClick(QApplication::focusWidget(), key);
-        QCOMPARE(m_window->wizardPage(), 4);
+        QCOMPARE(m_window->wizardPage(), WizardPage::Output);
 
         const QStringList order = {u"imgTitle"_qs, u"cmbKakko"_qs, u"cmbLine"_qs, u"cmbFile"_qs,
                                    u"txtPath"_qs,  u"lblDir"_qs,   u"chkTemp"_qs, u"chkEdit"_qs,
@@ -341,7 +339,7 @@ private Q_SLOTS:
         UserInput::typeText(text, u"edited by hand"_qs);
         QCOMPARE(text->toPlainText(), u"edited by hand"_qs);
         keepOutputInHome();
-        goToPage(4);
+        goToPage(WizardPage::Output);
         click(u"imgNext"_qs);
         QTRY_VERIFY(!m_window->isVisible());
         QCOMPARE(readFile(readmePath()), readmeFile(u"Tool"_qs));
@@ -383,7 +381,7 @@ private Q_SLOTS:
         QFETCH(bool, finish);
         for (const QString &button : {u"imgTitle"_qs, u"lbltmp"_qs, u"imgTitle"_qs, u"lbltmp"_qs})
             click(button);
-        goToPage(4);
+        goToPage(WizardPage::Output);
         for (const QString &button : {u"lblDir"_qs, u"imgPre"_qs, u"lblDir"_qs, u"imgPre"_qs})
             click(button);
         QVERIFY(QDir(m_temp->home.path()).mkdir(u"chosen"_qs));
@@ -424,9 +422,7 @@ private:
     // Shows the page of `field`, then retypes its text.
     void typeInto(const QString &field, const QString &text)
     {
-        QWidget *const widget = child(field);
-        goToPage(int(PageNames.indexOf(widget->parentWidget()->objectName())));
-        retype(widget, text);
+        retype(showPageOf(field), text);
     }
 
     [[nodiscard]] QStringList visiblePages() const
@@ -448,7 +444,7 @@ private:
     void keepOutputInHome()
     {
 #ifdef Q_OS_WIN
-        const int page = m_window->wizardPage();
+        const WizardPage page = m_window->wizardPage();
         typeInto(u"txtPath"_qs, homeField());
         goToPage(page);
 #endif

@@ -67,8 +67,8 @@ private Q_SLOTS:
 
     void emptyFolderTextIsTheSeparatorAlone()
     {
-        QCOMPARE(OutputFolderPath(QString(), PathStyle::Windows), u"\\"_qs);
-        QCOMPARE(OutputFolderPath(QString(), PathStyle::Posix), u"/"_qs);
+        QCOMPARE(outputFolderPath(QString(), PathStyle::Windows), u"\\"_qs);
+        QCOMPARE(outputFolderPath(QString(), PathStyle::Posix), u"/"_qs);
     }
 
     void initialFolderIsPlatformRoot()
@@ -81,7 +81,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const ReadmeSettings s = sampleToolAnswers(dir.path());
-        const WriteResult result = WriteReadmeFile(s, PathStyle::Posix);
+        const WriteResult result = writeReadme(s, PathStyle::Posix);
         QVERIFY2(result.written(), qPrintable(result.message));
         QCOMPARE(result.path, dir.filePath(u"ReadMe.txt"_qs));
         const QByteArray bytes = readFile(result.path);
@@ -102,7 +102,7 @@ private Q_SLOTS:
         using P = QFileDevice::Permission;
         const QFileDevice::Permissions kept = P::ReadOwner | P::WriteOwner | P::ReadGroup;
         QVERIFY(QFile::setPermissions(path, kept));
-        QVERIFY(WriteReadmeFile(s, PathStyle::Posix).written());
+        QVERIFY(writeReadme(s, PathStyle::Posix).written());
 #ifndef Q_OS_WIN // Windows keeps no such bits: a file is read-only or not
         QCOMPARE(QFile::permissions(path) & ~(P::ReadUser | P::WriteUser | P::ExeUser), kept);
 #endif
@@ -113,7 +113,7 @@ private Q_SLOTS:
     void emptyFolderIsRefusedWithoutWriting()
     {
         ReadmeSettings s = sampleToolAnswers(QString());
-        const WriteResult result = WriteReadmeFile(s, nativePathStyle());
+        const WriteResult result = writeReadme(s, nativePathStyle());
         QCOMPARE(result.status, WriteResult::Status::Refused);
         QCOMPARE(result.message, Texts::emptyFolder());
     }
@@ -163,7 +163,7 @@ private Q_SLOTS:
         ReadmeSettings s = sampleToolAnswers(dir.path());
         s.cmbFile = fileName;
         s.txtTitle = title;
-        const WriteResult result = WriteReadmeFile(s, nativePathStyle());
+        const WriteResult result = writeReadme(s, nativePathStyle());
         QCOMPARE(result.status, WriteResult::Status::Refused);
         QVERIFY2(result.message.contains(cause), qPrintable(result.message));
         QCOMPARE(readFile(old), QByteArray("old"));
@@ -206,7 +206,8 @@ private Q_SLOTS:
             ReadmeSettings s = sampleToolAnswers(u"C:\\"_qs);
             QString problem;
             if (field == u"title") {
-                problem = TemplateStore::titleProblem(text, style);
+                s.txtTitle = text;
+                problem = TemplateStore(u"/nonexistent"_qs, style).prepare(s).problem;
             } else {
                 (field == u"cmbFile" ? s.cmbFile : s.txtPath) = text;
                 problem = readmePathProblem(s, style);
@@ -235,7 +236,7 @@ private Q_SLOTS:
         s.cmbFile = fileName;
         s.txtTitle = title;
 
-        const WriteResult result = WriteReadmeFile(s, PathStyle::Posix);
+        const WriteResult result = writeReadme(s, PathStyle::Posix);
         QCOMPARE(result.status, WriteResult::Status::Failed);
         const QString folder = QDir::toNativeSeparators(s.txtPath);
         QVERIFY2(result.message.startsWith(

@@ -147,7 +147,7 @@ private Q_SLOTS:
             QTest::qWait(2000);
             QVERIFY(xdotool(u"keyup"_qs));
             QTest::qWait(500);
-            QCOMPARE(window.wizardPage(), page);
+            QCOMPARE(int(window.wizardPage()), page);
         }
         QVERIFY(QDir(temp.home.path()).isEmpty());
         QVERIFY(QDir(temp.store.path()).isEmpty());

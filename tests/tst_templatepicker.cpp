@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "CoreFixtures.h"
 #include "HeldKey.h"
 #include "QueuedAnswers.h"
 #include "TopLevels.h"
@@ -63,7 +64,7 @@ private Q_SLOTS:
         for (const QString &name : {u"b.tmp"_qs, u"A.tmp"_qs, u"x.txt"_qs})
             QVERIFY(QFile(dir.filePath(name)).open(QFile::WriteOnly));
         QVERIFY(dir.mkdir(u"folder.tmp"_qs));
-        QVERIFY(store().SaveTemplate(answers(QString())).written());
+        QVERIFY(CoreFixtures::saveTemplate(store(), answers(QString())).written());
         QVERIFY(open());
         QCOMPARE(Controls::entries(list()), (QStringList{QString(), u"A"_qs, u"b"_qs}));
         UserInput::clickRow(list(), 0);
@@ -99,8 +100,8 @@ private Q_SLOTS:
         QFETCH(Action, action);
         QFETCH(QByteArray, damage);
         QFETCH(Outcome, outcome);
-        QVERIFY(store().SaveTemplate(answers(u"!decoy"_qs)).written());
-        QVERIFY(store().SaveTemplate(answers(u"chosen"_qs)).written());
+        QVERIFY(CoreFixtures::saveTemplate(store(), answers(u"!decoy"_qs)).written());
+        QVERIFY(CoreFixtures::saveTemplate(store(), answers(u"chosen"_qs)).written());
         QVERIFY(open());
         QFile file(store().filePath(u"chosen"_qs));
         if (!damage.isNull()) {
@@ -135,7 +136,7 @@ private Q_SLOTS:
     // go, or reads the template again.
     void heldEnterReportsOnce()
     {
-        QVERIFY(store().SaveTemplate(answers(u"chosen"_qs)).written());
+        QVERIFY(CoreFixtures::saveTemplate(store(), answers(u"chosen"_qs)).written());
         QVERIFY(open());
         QFile file(store().filePath(u"chosen"_qs));
         QVERIFY(file.open(QFile::WriteOnly) && file.write("\x81") == 1);

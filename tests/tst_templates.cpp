@@ -62,7 +62,7 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const TemplateStore store(dir.path(), PathStyle::Windows);
-        const WriteResult result = store.SaveTemplate(exampleAnswers());
+        const WriteResult result = saveTemplate(store, exampleAnswers());
         QVERIFY2(result.written(), qPrintable(result.message));
         QCOMPARE(result.path, dir.filePath(u".tmp"_qs));
         QCOMPARE(readFile(result.path), cp932(ExampleFile));
@@ -102,10 +102,10 @@ private Q_SLOTS:
         s.txtPath = u"/data"_qs;
         s.list2Left = left;
         s.List2Right = right;
-        QVERIFY(store.SaveTemplate(s).written());
+        QVERIFY(saveTemplate(store, s).written());
         QVERIFY(QFile::exists(dir.filePath(u"テスト.tmp"_qs)));
 
-        const TemplateFormat::ParseResult loaded = store.LoadTemplate(u"テスト"_qs);
+        const TemplateFormat::ParseResult loaded = store.load(u"テスト"_qs);
         QVERIFY2(loaded.ok(), qPrintable(loaded.error));
         s.txtPath = u"/data/"_qs; // the folder is stored with its separator
         QCOMPARE(loaded.settings, s);
@@ -172,7 +172,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const TemplateStore store(dir.path());
         QVERIFY(writeFile(store.filePath(u"bad"_qs), bytes));
-        const TemplateFormat::ParseResult r = store.LoadTemplate(u"bad"_qs);
+        const TemplateFormat::ParseResult r = store.load(u"bad"_qs);
         QVERIFY(!r.ok());
         QVERIFY2(r.error.contains(cause), qPrintable(r.error));
         QVERIFY2(r.error.contains(QDir::toNativeSeparators(store.filePath(u"bad"_qs))),
@@ -191,7 +191,7 @@ private Q_SLOTS:
         const auto control = [](char16_t code) {
             return Texts::holds(Texts::controlCharacter(code));
         };
-        const QString lineBreak = Texts::lineBreaks(u"「%1」"_qs.arg(Texts::Caption::list2Left()));
+        const QString lineBreak = Texts::lineBreaks(u"「%1」"_qs.arg(Texts::Caption::leftList()));
         QTest::newRow("slash") << posix << u"a/b"_qs << u"h"_qs << Texts::holdsCharacter(u'/');
         QTest::newRow("backslash")
             << posix << u"a\\b"_qs << u"h"_qs << Texts::holdsCharacter(u'\\');
@@ -226,7 +226,7 @@ private Q_SLOTS:
         ReadmeSettings s = exampleAnswers();
         s.txtTitle = title;
         s.list2Left.append(heading);
-        const WriteResult result = store.SaveTemplate(s);
+        const WriteResult result = saveTemplate(store, s);
         QCOMPARE(result.status, WriteResult::Status::Refused);
         QVERIFY2(result.message.contains(cause), qPrintable(result.message));
         QVERIFY2(result.message.contains(Texts::untickHint()), qPrintable(result.message));
@@ -251,11 +251,11 @@ private Q_SLOTS:
         const TemplateStore store = TemplateStore::locate(program.path());
         ReadmeSettings s = exampleAnswers();
         s.txtTitle = title;
-        const WriteResult result = store.SaveTemplate(s);
+        const WriteResult result = saveTemplate(store, s);
         QVERIFY2(result.written(), qPrintable(result.message));
         QCOMPARE(QDir(program.filePath(u"tmp"_qs)).entryList(QDir::Files | QDir::Hidden),
                  QStringList{title + u".tmp"_qs});
-        QCOMPARE(store.ListTemplates(), QStringList{title});
+        QCOMPARE(store.templateNames(), QStringList{title});
     }
 
     void listingShowsOnlyTemplateFilesInNameOrder()
@@ -266,7 +266,7 @@ private Q_SLOTS:
                                     u"c.txt"_qs, u"d.tmp.bak"_qs, u"E.TMP"_qs, u"_x.tmp"_qs})
             QVERIFY(writeFile(dir.filePath(name), "x"));
         QVERIFY(QDir(dir.path()).mkdir(u"folder.tmp"_qs));
-        QCOMPARE(store.ListTemplates(),
+        QCOMPARE(store.templateNames(),
                  QStringList({QString(), u".net"_qs, u"A"_qs, u"b"_qs, u"_x"_qs}));
     }
 
@@ -296,7 +296,7 @@ private Q_SLOTS:
         QFETCH(QString, cause);
         QTemporaryDir dir;
         const TemplateStore store(dir.path(), PathStyle::Posix);
-        QVERIFY(store.SaveTemplate(exampleAnswers()).written());
+        QVERIFY(saveTemplate(store, exampleAnswers()).written());
         const QString path = store.filePath(u"x"_qs);
 #ifndef Q_OS_WIN
         const QByteArray native = QFile::encodeName(path);
@@ -315,13 +315,13 @@ private Q_SLOTS:
         else
             QVERIFY(writeFile(path, "x") && QFile::resize(path, TemplateFormat::MaxBytes + 1));
 
-        QCOMPARE(store.ListTemplates(),
+        QCOMPARE(store.templateNames(),
                  listed ? QStringList({QString(), u"x"_qs}) : QStringList{QString()});
 #ifdef Q_OS_WIN
-        const std::optional<QByteArray> error = store.LoadTemplate(u"x"_qs).error.toUtf8();
+        const std::optional<QByteArray> error = store.load(u"x"_qs).error.toUtf8();
 #else
         const std::optional<QByteArray> error =
-            ChildProcess::run([&] { return store.LoadTemplate(u"x"_qs).error.toUtf8(); });
+            ChildProcess::run([&] { return store.load(u"x"_qs).error.toUtf8(); });
 #endif
         QVERIFY2(error.has_value(), "loading blocked or died");
         QVERIFY2(error->contains(cause.toUtf8()), error->constData());
@@ -334,7 +334,7 @@ private Q_SLOTS:
         const TemplateStore store(dir.path(), PathStyle::Posix);
         ReadmeSettings s = exampleAnswers();
         s.List2Right = QStringList(65, QString(1024 * 1024, u'x'));
-        const WriteResult result = store.SaveTemplate(s);
+        const WriteResult result = saveTemplate(store, s);
         QCOMPARE(result.status, WriteResult::Status::Refused);
         QCOMPARE(result.message, Texts::templateTooLarge(TemplateFormat::MaxBytes));
         QVERIFY(QDir(dir.path()).isEmpty());
@@ -343,7 +343,7 @@ private Q_SLOTS:
     void emptyStoreListsNothing()
     {
         QTemporaryDir dir;
-        QCOMPARE(TemplateStore(dir.path()).ListTemplates(), QStringList());
+        QCOMPARE(TemplateStore(dir.path()).templateNames(), QStringList());
     }
 
     void locate_data()
@@ -378,7 +378,7 @@ private Q_SLOTS:
         QCOMPARE(store.folder(), expected);
         QVERIFY(QFileInfo(store.folder()).isDir());
         if (!isFile && !existing.isEmpty())
-            QCOMPARE(store.ListTemplates(), QStringList{u"kept"_qs});
+            QCOMPARE(store.templateNames(), QStringList{u"kept"_qs});
     }
 };
 

@@ -151,8 +151,8 @@ ReadmeSettings largeAnswers(const QString &folder)
 WriteResult writeWith(Writer writer, const ReadmeSettings &s, const QString &folder)
 {
     if (writer == Writer::Readme)
-        return WriteReadmeFile(s);
-    return TemplateStore(folder).SaveTemplate(s);
+        return writeReadme(s);
+    return saveTemplate(TemplateStore(folder), s);
 }
 
 QByteArray preparedWith(Writer writer, const ReadmeSettings &s, const QString &folder)
@@ -288,7 +288,7 @@ private Q_SLOTS:
         const QString old = QDir(disk.path()).filePath(u"ReadMe.txt"_qs);
         QVERIFY(writeFile(old, "old"));
         QVERIFY(disk.makeReadOnly());
-        const WriteResult result = WriteReadmeFile(sampleToolAnswers(disk.path()));
+        const WriteResult result = writeReadme(sampleToolAnswers(disk.path()));
         QCOMPARE(result.status, WriteResult::Status::Failed);
         QVERIFY2(result.message.contains(Texts::readOnlyDrive()), qPrintable(result.message));
         QCOMPARE(readFile(old), QByteArray("old"));
@@ -321,9 +321,9 @@ private Q_SLOTS:
             QFile::setPermissions(folder, folderWritable ? read | write | enter : read | enter));
         QVERIFY(QFile::setPermissions(old, folderWritable ? read : read | write));
 
-        const std::optional<QByteArray> out = ChildProcess::run(
-            [&] { return encodeResult(WriteReadmeFile(sampleToolAnswers(folder))); },
-            {.dropRoot = true});
+        const std::optional<QByteArray> out =
+            ChildProcess::run([&] { return encodeResult(writeReadme(sampleToolAnswers(folder))); },
+                              {.dropRoot = true});
         QVERIFY(out.has_value());
         QVERIFY2(out->startsWith(QByteArray::number(int(WriteResult::Status::Failed))),
                  out->constData());

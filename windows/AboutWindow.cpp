@@ -17,10 +17,11 @@ QLabel *line(QWidget *window, const QString &name, const QString &text, int top,
 
 AboutWindow::AboutWindow(const QString &titlePicture, const QString &iconPicture)
     : m_shape1(Controls::panel(this, u"Shape1"_qs, Twips::rect(0, 0, 735, 3255), Qt::black)),
-      m_imgIcon(new PictureButton(u"imgIcon"_qs, iconPicture, SecondaryWindow::IconPictureSize,
+      m_imgIcon(new PictureButton(u"imgIcon"_qs, iconPicture, PictureButton::IconSize,
                                   PictureButton::Role::Image, this)),
       m_imgTitle(SecondaryWindow::titlePicture(this, titlePicture, 1920)),
-      m_label1(line(this, u"Label1"_qs, u"NeatTessel Ver.0.90"_qs, 840, 1815)),
+      m_label1(
+          line(this, u"Label1"_qs, QStringLiteral("NeatTessel Ver." TESSEL_VERSION), 840, 1815)),
       m_label2(line(this, u"Label2"_qs, u"作成者：NeatTessel の開発者"_qs, 1200, 3015)),
       m_label3(line(this, u"Label3"_qs, u"開発環境：C++20 / Qt 6 (Debian 12)"_qs, 1440, 3015)),
       m_label4(line(this, u"Label4"_qs, u"Webサイト：なし（公開していません）"_qs, 1920, 3015)),

@@ -40,6 +40,7 @@ PreviewWindow::PreviewWindow() : m_txtPreview(new QPlainTextEdit(this))
     font.setStyleHint(QFont::TypeWriter);
     m_txtPreview->setFont(font);
     m_txtPreview->move(0, 0);
+    Controls::centreOnFirstShow(this);
     applyResizeRule();
 }
 
@@ -48,14 +49,11 @@ void PreviewWindow::setText(const QString &composed)
     m_txtPreview->setPlainText(composed);
 }
 
-// Centred on the screen the first time it is shown after being built.
+// The native window exists from the first show on; installing the filter
+// again at a later show replaces it.
 void PreviewWindow::showEvent(QShowEvent *event)
 {
-    if (!m_placed) {
-        m_placed = true;
-        Controls::centreOnScreen(this);
-        windowHandle()->installEventFilter(this);
-    }
+    windowHandle()->installEventFilter(this);
     QWidget::showEvent(event);
     applyResizeRule();
 }
@@ -69,7 +67,9 @@ void PreviewWindow::resizeEvent(QResizeEvent *event)
 // A window manager frames the window only after it is shown, and the outer
 // size grows then without a move or resize of the window itself: the text
 // box would leave a grey strip of the frame's height. The frame is known by
-// the time the window is on the screen.
+// the time the window is on the screen, so every expose applies the rule
+// again. This is no first-show filter: the frame can change at any later
+// show too, and only the window's expose tells.
 bool PreviewWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == windowHandle() && event->type() == QEvent::Expose)

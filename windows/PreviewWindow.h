@@ -36,5 +36,4 @@ private:
     void applyResizeRule();
 
     QPlainTextEdit *const m_txtPreview;
-    bool m_placed = false;
 };

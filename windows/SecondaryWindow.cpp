@@ -33,7 +33,7 @@ void closeOnEscape(QWidget *window)
 
 PictureButton *titlePicture(QWidget *window, const QString &picture, int left)
 {
-    auto *title = new PictureButton(u"imgTitle"_qs, picture, TitlePictureSize,
+    auto *title = new PictureButton(u"imgTitle"_qs, picture, PictureButton::TitleSize,
                                     PictureButton::Role::Image, window);
     title->move(Twips::toPixels(left), 0);
     title->setAccessibleName(u"NeatTessel"_qs);
@@ -45,8 +45,8 @@ namespace {
 PictureButton *pickerButton(QWidget *window, const QString &name, const QString &picture, int left,
                             int top, const QString &accessibleName)
 {
-    auto *button =
-        new PictureButton(name, picture, ButtonPictureSize, PictureButton::Role::Button, window);
+    auto *button = new PictureButton(name, picture, PictureButton::ButtonSize,
+                                     PictureButton::Role::Button, window);
     button->move(Twips::toPixels(left), Twips::toPixels(top));
     button->setAccessibleName(accessibleName);
     return button;

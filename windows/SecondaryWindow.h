@@ -8,14 +8,10 @@ class PictureButton;
 class QWidget;
 
 // What the template picker, the save-folder picker and the about window have
-// in common: the frame and the sizes of the pictures they show. Each window
+// in common: the frame and the pictures they show. Each window
 // places its own controls and decides what they do; nothing here knows
 // about them.
 namespace SecondaryWindow {
-
-inline constexpr QSize TitlePictureSize{200, 40};
-inline constexpr QSize ButtonPictureSize{80, 25};
-inline constexpr QSize IconPictureSize{32, 32};
 
 // Makes `window` a small top-level window without owner: fixed client size, a
 // title bar with only a close box, kept out of the task bar, white, in the

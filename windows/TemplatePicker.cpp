@@ -3,6 +3,7 @@
 
 #include "controls/Controls.h"
 #include "controls/HeldKeyFilter.h"
+#include "controls/Keys.h"
 #include "controls/PictureButton.h"
 #include "controls/Prompts.h"
 #include "controls/Twips.h"
@@ -42,7 +43,7 @@ TemplatePicker::TemplatePicker(const TemplateStore &store, const QString &titleP
 
 void TemplatePicker::fillList()
 {
-    const QStringList names = m_store.ListTemplates();
+    const QStringList names = m_store.templateNames();
     for (const QString &name : names) {
         auto *item = new QListWidgetItem(name, m_listTemplate);
         if (name.isEmpty())
@@ -57,8 +58,7 @@ bool TemplatePicker::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != m_listTemplate || event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
-    const int key = static_cast<QKeyEvent *>(event)->key();
-    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+    if (!Keys::isEnter(static_cast<QKeyEvent *>(event)->key()))
         return false;
     loadSelected();
     return true;
@@ -69,7 +69,7 @@ void TemplatePicker::loadSelected()
     const QList<QListWidgetItem *> selected = m_listTemplate->selectedItems();
     if (selected.isEmpty())
         return;
-    const TemplateFormat::ParseResult result = m_store.LoadTemplate(selected.first()->text());
+    const TemplateFormat::ParseResult result = m_store.load(selected.first()->text());
     if (!result.ok()) {
         Prompts::showMessage(this, result.error);
         return;

@@ -34,8 +34,7 @@ int main(int argc, char *argv[])
     if (arguments.size() != 4)
         return fail(u"usage: compose_readme <folder> <version> <output folder>"_qs);
     const QDir sources(arguments.at(1));
-    TemplateFormat::ParseResult parsed =
-        TemplateStore(sources.path()).LoadTemplate(u"NeatTessel"_qs);
+    TemplateFormat::ParseResult parsed = TemplateStore(sources.path()).load(u"NeatTessel"_qs);
     if (!parsed.ok())
         return fail(parsed.error);
     ReadmeSettings settings = parsed.settings;
@@ -60,8 +59,11 @@ int main(int argc, char *argv[])
             return fail(file.fileName() + u": "_qs + file.errorString());
         const QString section = QString::fromUtf8(file.readAll()).replace(u'\n', u"\r\n"_qs);
         const QString heading =
-            brackets.open + settings.List2Right.at(i) + brackets.close + u"\r\n"_qs;
-        at = text.indexOf(heading, at) + heading.size();
+            ReadmeComposer::headingLine(brackets, settings.List2Right.at(i)) + u"\r\n"_qs;
+        const qsizetype found = text.indexOf(heading, at);
+        if (found < 0)
+            return fail(u"the heading %1 is not in the composed ReadMe"_qs.arg(heading.trimmed()));
+        at = found + heading.size();
         text.insert(at, section);
         at += section.size();
     }

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "CoreFixtures.h"
 
+#include "readme/ReadmeWriter.h"
+#include "readme/SafeFile.h"
+#include "templates/TemplateStore.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -37,6 +41,16 @@ ReadmeSettings sampleToolAnswers(const QString &folder)
     s.List2Right = {u"はじめに"_qs, u"注意事項"_qs};
     s.txtPath = folder;
     return s;
+}
+
+WriteResult writeReadme(const ReadmeSettings &settings, PathStyle style)
+{
+    return SafeFile::write(ReadmeWriter::prepare(settings, style));
+}
+
+WriteResult saveTemplate(const TemplateStore &store, const ReadmeSettings &settings)
+{
+    return store.save(store.prepare(settings));
 }
 
 } // namespace CoreFixtures

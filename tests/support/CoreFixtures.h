@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/OutputPath.h"
 #include "core/ReadmeSettings.h"
+#include "readme/WriteResult.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+
+class TemplateStore;
 
 // Files and answers for the tests of the core and of the windows alike.
 namespace CoreFixtures {
@@ -21,5 +25,11 @@ namespace CoreFixtures {
 // The answers of a small tool, "SampleTool" by "Sample Author", with two
 // headings chosen and the ReadMe going to `folder`.
 [[nodiscard]] ReadmeSettings sampleToolAnswers(const QString &folder = QString());
+
+// The ReadMe and the template written as Next on the last page writes them:
+// prepared, then written, each refused before anything is touched.
+[[nodiscard]] WriteResult writeReadme(const ReadmeSettings &settings,
+                                      PathStyle style = nativePathStyle());
+[[nodiscard]] WriteResult saveTemplate(const TemplateStore &store, const ReadmeSettings &settings);
 
 } // namespace CoreFixtures

@@ -44,10 +44,25 @@ void MainWindowFixture::click(const QString &name)
     QTest::mouseClick(widget, Qt::LeftButton);
 }
 
-void MainWindowFixture::goToPage(int page)
+const QStringList MainWindowFixture::PageNames = {u"Picture1"_qs, u"Picture2"_qs, u"Picture3"_qs,
+                                                  u"Picture5"_qs, u"Picture6"_qs};
+
+void MainWindowFixture::goToPage(WizardPage page)
 {
     while (m_window->wizardPage() < page)
         click(u"imgNext"_qs);
     while (m_window->wizardPage() > page)
         click(u"imgBack"_qs);
+}
+
+QWidget *MainWindowFixture::showPageOf(const QString &name)
+{
+    QWidget *const control = child(name);
+    QWidget *page = control;
+    while (page && page->parentWidget() != m_window.get())
+        page = page->parentWidget();
+    const qsizetype number = page ? PageNames.indexOf(page->objectName()) : -1;
+    if (number >= 0)
+        goToPage(WizardPage(number));
+    return control;
 }

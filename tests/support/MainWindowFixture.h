@@ -34,7 +34,12 @@ protected:
     // Clicks the control, which must be on show.
     void click(const QString &name);
     // Walks from the page on show to `page` with Next or Back.
-    void goToPage(int page);
+    void goToPage(WizardPage page);
+    // Walks to the page that holds the control `name`; returns the control.
+    QWidget *showPageOf(const QString &name);
+
+    // The page panels' names, in the order of the pages.
+    static const QStringList PageNames;
 
     std::unique_ptr<TemporaryHome> m_temp;
     std::unique_ptr<MainWindow> m_window;

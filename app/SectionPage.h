@@ -14,11 +14,11 @@ struct ReadmeSettings;
 // or append a typed heading to the chosen list. Entries are never sorted,
 // de-duplicated or discarded; a move copies the text and removes the source
 // entry by position. It composes nothing and checks nothing.
-class SectionListEditor : public QWidget
+class SectionPage : public QWidget
 {
     Q_OBJECT
 public:
-    explicit SectionListEditor(QWidget *parent);
+    explicit SectionPage(QWidget *parent);
 
     void readInto(ReadmeSettings &settings) const;
     // Replaces both lists.

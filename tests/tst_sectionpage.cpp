@@ -3,7 +3,7 @@
 #include "TopLevels.h"
 #include "UserInput.h"
 
-#include "app/SectionListEditor.h"
+#include "app/SectionPage.h"
 #include "core/ReadmeSettings.h"
 #include "core/Texts.h"
 
@@ -17,14 +17,14 @@
 // The section list editor of page 3 on its own, driven by mouse and
 // keyboard: the four move buttons with their edge cases, and Add with its
 // input box. Lists are written as words, "_" standing for an empty entry.
-class TestSectionListEditor : public QObject
+class TestSectionPage : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void init()
     {
-        m_editor = std::make_unique<SectionListEditor>(nullptr);
+        m_editor = std::make_unique<SectionPage>(nullptr);
         m_editor->show();
         QApplication::setActiveWindow(m_editor.get());
         QVERIFY(QTest::qWaitForWindowActive(m_editor.get()));
@@ -149,10 +149,10 @@ private:
         return entries.join(u' ');
     }
 
-    std::unique_ptr<SectionListEditor> m_editor;
+    std::unique_ptr<SectionPage> m_editor;
     QListWidget *m_left = nullptr;
     QListWidget *m_right = nullptr;
 };
 
-QTEST_MAIN(TestSectionListEditor)
-#include "tst_sectionlisteditor.moc"
+QTEST_MAIN(TestSectionPage)
+#include "tst_sectionpage.moc"

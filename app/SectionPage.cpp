@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app/SectionListEditor.h"
+#include "app/SectionPage.h"
 
 #include "controls/Controls.h"
 #include "controls/LabelButton.h"
@@ -11,7 +11,7 @@
 #include <QLabel>
 #include <QListWidget>
 
-SectionListEditor::SectionListEditor(QWidget *parent)
+SectionPage::SectionPage(QWidget *parent)
     : QWidget(parent),
       m_list2Left(Controls::listBox(this, u"list2Left"_qs, Twips::rect(240, 480, 1815, 1830))),
       m_List2Right(Controls::listBox(this, u"List2Right"_qs, Twips::rect(3000, 480, 1815, 1830)))
@@ -40,22 +40,22 @@ SectionListEditor::SectionListEditor(QWidget *parent)
     connect(button(u"lbl2Left2"_qs, u"<<"_qs, 1560, u"すべての項目を左へ戻す"_qs),
             &LabelButton::clicked, this, [this] { moveAll(m_List2Right, m_list2Left); });
     connect(button(u"lbl2Add"_qs, u"Add"_qs, 2040, u"項目を追加する"_qs), &LabelButton::clicked,
-            this, &SectionListEditor::addHeading);
+            this, &SectionPage::addHeading);
 }
 
-void SectionListEditor::readInto(ReadmeSettings &settings) const
+void SectionPage::readInto(ReadmeSettings &settings) const
 {
     settings.list2Left = Controls::entries(m_list2Left);
     settings.List2Right = Controls::entries(m_List2Right);
 }
 
-void SectionListEditor::apply(const ReadmeSettings &settings)
+void SectionPage::apply(const ReadmeSettings &settings)
 {
     Controls::setEntries(m_list2Left, settings.list2Left);
     Controls::setEntries(m_List2Right, settings.List2Right);
 }
 
-QList<QWidget *> SectionListEditor::tabOrder() const
+QList<QWidget *> SectionPage::tabOrder() const
 {
     QList<QWidget *> order = {m_list2Left, m_List2Right};
     for (LabelButton *button : m_buttons)
@@ -66,7 +66,7 @@ QList<QWidget *> SectionListEditor::tabOrder() const
 // The selected text is copied, then the entry is removed by its position, so
 // of two equal entries the selected one goes. An empty text (no selection,
 // or a selected empty entry) moves nothing.
-void SectionListEditor::moveSelected(QListWidget *source, QListWidget *target)
+void SectionPage::moveSelected(QListWidget *source, QListWidget *target)
 {
     const QList<QListWidgetItem *> selected = source->selectedItems();
     if (selected.isEmpty() || selected.first()->text().isEmpty())
@@ -81,7 +81,7 @@ void SectionListEditor::moveSelected(QListWidget *source, QListWidget *target)
 
 // All entries in one call: a shown list of 32,767 entries fills in a few
 // milliseconds this way.
-void SectionListEditor::moveAll(QListWidget *source, QListWidget *target)
+void SectionPage::moveAll(QListWidget *source, QListWidget *target)
 {
     const QStringList texts = Controls::entries(source);
     if (texts.isEmpty())
@@ -90,7 +90,7 @@ void SectionListEditor::moveAll(QListWidget *source, QListWidget *target)
     source->clear();
 }
 
-void SectionListEditor::addHeading()
+void SectionPage::addHeading()
 {
     m_List2Right->addItem(Prompts::askText(this, Texts::newHeadingPrompt(), u"Tessel"_qs));
 }
