@@ -1,16 +1,22 @@
 # SPDX-License-Identifier: MIT
-# Sourced by the scripts beside it, never run: where things are, the package
-# lists, and the steps that several scripts share.
+# shellcheck shell=bash disable=SC2034 # the paths and package lists are for the scripts that source this
+# Sourced by the scripts of script/, never run: where things are, the package
+# lists, and the steps that several scripts share. Sourcing it only sets
+# these; each function reads nothing but its arguments and what this file
+# sets.
+#   use_utf8_locale          exports LANG and LC_ALL as C.UTF-8, so that what
+#                            a script runs behaves and reports the same
+#                            whatever the caller's locale
 #   as_root CMD...           runs CMD as root, through sudo when needed
-#   install_missing PKG...   installs those packages that are not installed
-#                            yet and leaves their names in $missing
-#   configure DIR ARG...     configures the CMake build folder DIR with Ninja
-#                            (once, and again after an install)
+#   missing_packages PKG...  prints those of PKG not installed yet, one a line
+#   install_packages PKG...  installs PKG with apt-get (nothing when none)
+#   configure [--again] DIR ARG...
+#                            configures the CMake build folder DIR with Ninja
+#                            once, and again with --again (after an install)
 #   on_xvfb CMD...           runs CMD on a virtual X display of its own
 
-root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 build="$root/build"
-export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 # What building the program needs on any target, and the fonts its windows
 # are drawn in: a Japanese Gothic, and the metrics of Times New Roman for the
@@ -29,12 +35,19 @@ test_packages=(
 bench_packages=("${test_packages[@]}" libbenchmark-dev libxcb-damage0-dev)
 fuzz_packages=("${program_packages[@]}" clang libclang-rt-14-dev)
 package_packages=(dpkg-dev debhelper lintian)
-windows_packages=(
-    "${build_packages[@]}" "${font_packages[@]}"
-    dpkg-dev file zip unzip xz-utils
+# Qt for MinGW is built from Debian's source package with the host's Qt tools.
+qt_mingw_packages=(
+    "${build_packages[@]}" dpkg-dev xz-utils
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64 xvfb xauth x11-utils xdotool
 )
+windows_packages=(
+    "${qt_mingw_packages[@]}" "${font_packages[@]}"
+    file zip unzip wine wine64 xvfb xauth x11-utils xdotool
+)
+
+use_utf8_locale() {
+    export LANG=C.UTF-8 LC_ALL=C.UTF-8
+}
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
@@ -47,26 +60,33 @@ as_root() {
     fi
 }
 
-install_missing() {
-    missing=()
+missing_packages() {
     local package status
     for package in "$@"; do
         status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
-        [ "$status" = "install ok installed" ] || missing+=("$package")
+        [ "$status" = "install ok installed" ] || echo "$package"
     done
-    if [ ${#missing[@]} -gt 0 ]; then
-        echo "Installing: ${missing[*]}"
+}
+
+install_packages() {
+    if [ $# -gt 0 ]; then
+        echo "Installing: $*"
         as_root apt-get update -q
-        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+        as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$@"
     fi
 }
 
 # Configured again after an install, so that a build folder first made for
 # the program alone finds QtSvg or the benchmark library once it is there.
 configure() {
+    local again=""
+    if [ "$1" = --again ]; then
+        again=yes
+        shift
+    fi
     local dir="$1"
     shift
-    if [ ! -f "$dir/CMakeCache.txt" ] || [ ${#missing[@]} -gt 0 ]; then
+    if [ ! -f "$dir/CMakeCache.txt" ] || [ -n "$again" ]; then
         cmake -S "$root" -B "$dir" -G Ninja "$@"
     fi
 }

@@ -1,0 +1,63 @@
+# SPDX-License-Identifier: MIT
+# shellcheck shell=bash disable=SC2034 # the paths are for the scripts that source this
+# Sourced by the scripts of the Windows build, never run; sources common.sh.
+# Where the build lives, and how what it built runs under Wine. Sourcing it
+# only sets these; each function reads nothing but its arguments and what
+# this file and common.sh set.
+#   $triplet, $toolchain     the MinGW-w64 target and its CMake toolchain file
+#   $build_windows           the build folder, build-windows/
+#   cache_value NAME         prints the value of NAME in build-windows/'s
+#                            CMake cache
+#   package_name             prints the name of the zip's folder,
+#                            neattessel-<version>-windows-x64
+#   zip_path                 prints the path of the zip in build-windows/
+#   use_wine_prefix DIR      points Wine at the prefix DIR (made on first use)
+#                            with the display unset (GUI runs set their own
+#                            with on_xvfb)
+#   use_build_dlls QT        lets the programs of build-windows/ find Qt (the
+#                            prefix QT), its plugins and the MinGW runtime
+#                            where they were built (the zip carries its own
+#                            copies instead)
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+triplet=x86_64-w64-mingw32
+toolchain="$root/cmake/mingw-w64-x86_64.cmake"
+build_windows="$root/build-windows"
+
+cache_value() {
+    sed -n "s/^$1:[A-Z]*=//p" "$build_windows/CMakeCache.txt"
+}
+
+package_name() {
+    echo "neattessel-$(cache_value CMAKE_PROJECT_VERSION)-windows-x64"
+}
+
+zip_path() {
+    echo "$build_windows/$(package_name).zip"
+}
+
+use_wine_prefix() {
+    export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    unset DISPLAY
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        echo "Creating the Wine prefix $WINEPREFIX"
+        wineboot --init >/dev/null 2>&1
+        # Windows shows files whose names start with a dot; Wine hides them unless told.
+        wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /d Y /f >/dev/null 2>&1
+        wineserver --wait
+    fi
+}
+
+use_build_dlls() {
+    local qt="$1" runtime pthread
+    runtime=$(dirname "$("$triplet-g++-posix" -print-file-name=libstdc++-6.dll)")
+    pthread=$(dirname "$("$triplet-g++-posix" -print-file-name=libwinpthread-1.dll)")
+    export WINEPATH="Z:${qt//\//\\}\\bin;Z:${runtime//\//\\};Z:${pthread//\//\\}"
+    export QT_PLUGIN_PATH="Z:$qt/plugins"
+    # The offscreen plugin on Windows reads fonts from one folder only, not
+    # from Windows: give it the Japanese and Latin fonts the Linux tests use.
+    local fonts="$build_windows/fonts"
+    mkdir -p "$fonts"
+    ln -sf /usr/share/fonts/opentype/ipafont-gothic/*.ttf \
+        /usr/share/fonts/truetype/liberation2/*.ttf "$fonts/"
+    export QT_QPA_FONTDIR="Z:$fonts"
+}
