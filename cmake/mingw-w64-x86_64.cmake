@@ -17,3 +17,16 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# The GCC and MinGW-w64 runtimes are linked into every binary, Qt's DLLs
+# included, so that none of their DLLs has to be shipped beside the program.
+# The PE header carries no link time, and no path of the build machine
+# reaches a binary through __FILE__: the same source gives the same bytes in
+# any folder.
+set(tessel_static_link "-static -Wl,--no-insert-timestamp")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "${tessel_static_link}")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "${tessel_static_link}")
+set(CMAKE_MODULE_LINKER_FLAGS_INIT "${tessel_static_link}")
+set(tessel_path_map "-ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=.")
+set(CMAKE_C_FLAGS_INIT "${tessel_path_map}")
+set(CMAKE_CXX_FLAGS_INIT "${tessel_path_map}")

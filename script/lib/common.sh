@@ -37,11 +37,13 @@ fuzz_packages=("${program_packages[@]}" clang libclang-rt-14-dev)
 package_packages=(dpkg-dev debhelper lintian)
 # Qt for MinGW is built from Debian's source package with the host's Qt tools.
 qt_mingw_packages=(
-    "${build_packages[@]}" dpkg-dev xz-utils
+    "${build_packages[@]}" dpkg-dev xz-utils patch
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
 )
+# The title and button pictures hold DejaVu's outlines: the zip carries the
+# fonts' licence from their package.
 windows_packages=(
-    "${qt_mingw_packages[@]}" "${font_packages[@]}"
+    "${qt_mingw_packages[@]}" "${font_packages[@]}" fonts-dejavu-core
     file zip unzip wine wine64 xvfb xauth x11-utils xdotool
 )
 
