@@ -15,9 +15,15 @@
 #                            with the display unset (GUI runs set their own
 #                            with on_xvfb)
 #   use_build_dlls QT        lets the programs of build-windows/ find Qt (the
-#                            prefix QT), its plugins and the MinGW runtime
-#                            where they were built (the zip carries its own
-#                            copies instead)
+#                            prefix QT) and its plugins where they were built
+#                            (the zip carries its own copies instead); the
+#                            MinGW runtime is linked into every binary, so
+#                            nothing else is on the search path
+#   zip_folder DIR NAME ZIP EPOCH
+#                            zips the folder NAME inside DIR into ZIP so that
+#                            the same files give the same bytes: entries in
+#                            byte order of their names, each dated EPOCH (in
+#                            seconds), no extra fields
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 triplet=x86_64-w64-mingw32
 toolchain="$root/cmake/mingw-w64-x86_64.cmake"
@@ -48,10 +54,8 @@ use_wine_prefix() {
 }
 
 use_build_dlls() {
-    local qt="$1" runtime pthread
-    runtime=$(dirname "$("$triplet-g++-posix" -print-file-name=libstdc++-6.dll)")
-    pthread=$(dirname "$("$triplet-g++-posix" -print-file-name=libwinpthread-1.dll)")
-    export WINEPATH="Z:${qt//\//\\}\\bin;Z:${runtime//\//\\};Z:${pthread//\//\\}"
+    local qt="$1"
+    export WINEPATH="Z:${qt//\//\\}\\bin"
     export QT_PLUGIN_PATH="Z:$qt/plugins"
     # The offscreen plugin on Windows reads fonts from one folder only, not
     # from Windows: give it the Japanese and Latin fonts the Linux tests use.
@@ -60,4 +64,12 @@ use_build_dlls() {
     ln -sf /usr/share/fonts/opentype/ipafont-gothic/*.ttf \
         /usr/share/fonts/truetype/liberation2/*.ttf "$fonts/"
     export QT_QPA_FONTDIR="Z:$fonts"
+}
+
+zip_folder() {
+    local dir="$1" name="$2" zip_file="$3" epoch="$4"
+    find "$dir/$name" -exec touch -h -d "@$epoch" {} +
+    chmod -R u=rwX,go=rX "$dir/$name"
+    rm -f "$zip_file"
+    (cd "$dir" && find "$name" -type f | LC_ALL=C sort | TZ=UTC zip -q -X -9 -@ "$zip_file")
 }

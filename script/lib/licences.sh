@@ -1,0 +1,153 @@
+# SPDX-License-Identifier: MIT
+# shellcheck shell=bash
+# Sourced by script/windows, never run: writes the zip's licenses/ folder from
+# what script/qt-mingw collected beside Qt and from the packages on this
+# machine, so that every text comes from its source and none is typed here.
+# Reads nothing but its arguments.
+#   write_licences QT DIR VERSION COMMIT
+#                  fills DIR with the index README.txt, SOURCE.txt and the
+#                  licence texts, for NeatTessel VERSION built from COMMIT
+#                  against the Qt prefix QT; every file in UTF-8 with a
+#                  byte order mark and CR LF, as Notepad shows it
+#   source_name VERSION
+#                  the name of the source archive published beside the zip
+
+source_name() {
+    echo "neattessel-$1-windows-x64-source.zip"
+}
+
+# Copies the text FROM to TO as Windows' Notepad reads it.
+windows_text() {
+    { printf '\xef\xbb\xbf'; sed 's/\r$//; s/$/\r/' "$1"; } >"$2"
+}
+
+# The third-party parts that the table TSV (id, name, licence) lists, one a
+# line under the heading of their notices file FILE.
+parts_of() {
+    local tsv="$1" file="$2"
+    [ -s "$tsv" ] || return 0
+    echo "  中に組み込まれている第三者のコード（$file）:"
+    cut -f2,3 "$tsv" | sed 's/\t/ ─ /; s/^/    /'
+}
+
+# The runtime notice files, one a line, for every binary.
+runtime_lines() {
+    local runtime="$1" source version files
+    while IFS=$'\t' read -r source version files; do
+        echo "  $source $version のランタイム（静的リンク: $files）─ runtime-$source.txt"
+    done <"$runtime/runtime.tsv"
+}
+
+# The sha256 of FILE as the .dsc DSC gives it.
+dsc_sha256() {
+    sed -n "/^Checksums-Sha256:/,/^[^ ]/ s/^ \([0-9a-f]\{64\}\) [0-9]* $2\$/\1/p" "$1"
+}
+
+write_licences() {
+    local qt="$1" dir="$2" version="$3" commit="$4"
+    local notices="$qt/licenses" work
+    work=$(mktemp -d)
+    mkdir -p "$dir"
+    windows_text "$notices/LGPL-3.0-only.txt" "$dir/LGPL-3.0.txt"
+    windows_text "$notices/GPL-3.0-only.txt" "$dir/GPL-3.0.txt"
+    windows_text /usr/share/doc/fonts-dejavu-core/copyright "$dir/DejaVu-fonts.txt"
+    local file
+    for file in "$notices"/runtime/*.txt; do
+        windows_text "$file" "$dir/runtime-$(basename "$file")"
+    done
+
+    local runtime qt_version qt_upstream binary name module
+    runtime=$(runtime_lines "$notices/runtime")
+    qt_version=$(sed -n 's/^Version: //p' "$qt"/source/qt6-base_*.dsc)
+    qt_upstream=${qt_version%%+*}
+    {
+        echo "NeatTessel $version（Windows 版）に含まれるもののライセンス"
+        echo "================================================================"
+        echo
+        echo "このフォルダには、NeatTessel と一緒に配布しているファイルのライセンス文書があります。"
+        echo "ファイルごとに、何が入っていて、どのライセンスに従うかを示します。"
+        echo "ソースコードの入手方法と、Qt を作り直して差し替える方法は SOURCE.txt にあります。"
+        echo
+        echo "neattessel.exe、ReadMe.txt"
+        echo "  NeatTessel $version ─ MIT License（..\\LICENSE.txt）"
+        echo "  タイトルとボタンの絵の文字（DejaVu Serif Bold Italic と DejaVu Sans Bold の字形）"
+        echo "    ─ Bitstream Vera Fonts License（DejaVu-fonts.txt）"
+        echo "  Qt $qt_upstream のヘッダーから取り込まれたコード ─ GNU LGPL version 3（LGPL-3.0.txt、GPL-3.0.txt）"
+        echo "$runtime"
+        for binary in Qt6Core:"Qt Core" Qt6Gui:"Qt GUI" Qt6Widgets:"Qt Widgets" \
+            qwindows:"Windows 用プラットフォームプラグイン" qwindowsvistastyle:"Windows Vista スタイル"; do
+            name=${binary%%:*}
+            module=${binary#*:}
+            echo
+            case "$name" in
+                qwindows) echo "platforms\\qwindows.dll" ;;
+                qwindowsvistastyle) echo "styles\\qwindowsvistastyle.dll" ;;
+                *) echo "$name.dll" ;;
+            esac
+            echo "  Qt $qt_upstream の $module（Debian の qt6-base $qt_version）─ GNU LGPL version 3（LGPL-3.0.txt、GPL-3.0.txt）"
+            if [ -s "$notices/$name.txt" ]; then
+                windows_text "$notices/$name.txt" "$dir/$name-third-party.txt"
+                parts_of "$notices/$name.tsv" "$name-third-party.txt"
+            fi
+            if grep -q '^freetype	' "$notices/$name.tsv"; then
+                echo "  FreeType は FreeType License（FTL）のもとで使っています:"
+                echo "    Portions of this software are copyright © $(freetype_year "$notices/$name.txt") The FreeType"
+                echo "    Project (www.freetype.org).  All rights reserved."
+            fi
+            echo "$runtime"
+        done
+    } >"$work/README.txt"
+    windows_text "$work/README.txt" "$dir/README.txt"
+
+    local dsc runtime_sources
+    dsc=$(basename "$qt"/source/qt6-base_*.dsc)
+    runtime_sources=$(cut -f1,2 "$notices/runtime/runtime.tsv" | sed 's/\t/ /' | paste -sd '、')
+    {
+        echo "NeatTessel $version（Windows 版）のソースコード"
+        echo "================================================================"
+        echo
+        echo "この zip のプログラムと DLL のソースコードを、この zip と同じ場所に次の名前で公開しています。"
+        echo
+        echo "  $(source_name "$version")"
+        echo
+        echo "各ファイルは、その中の次のソースから作りました。"
+        echo
+        echo "neattessel.exe"
+        echo "  NeatTessel $version（コミット $commit）: neattessel-$version.tar（git archive で作ったもの）"
+        echo
+        echo "Qt6Core.dll、Qt6Gui.dll、Qt6Widgets.dll、platforms\\qwindows.dll、styles\\qwindowsvistastyle.dll"
+        echo "  Debian 12 のソースパッケージ qt6-base $qt_version を、取得したまま入れてあります:"
+        echo "    qt6-base\\$dsc"
+        for file in "$qt"/source/qt6-base_*.tar.*; do
+            echo "    qt6-base\\$(basename "$file")  sha256 $(dsc_sha256 "$qt/source/$dsc" "$(basename "$file")")"
+        done
+        echo "  これに qt6-base\\qt6-base-opengl-off.patch を当て、qt6-base\\configure.txt のとおりに、"
+        echo "  qt6-base\\mingw-w64-x86_64.cmake（MinGW-w64 の GCC でのクロスビルド）でビルドしました。"
+        echo
+        echo "GCC と MinGW-w64 のランタイム"
+        echo "  Debian 12 の $runtime_sources のものを、上のすべてのファイルに静的にリンクしています。"
+        echo "  ランタイムの DLL は配布していません。"
+        echo
+        echo "Qt を作り直して差し替えるには"
+        echo "  neattessel.exe は、Qt の DLL を自分と同じフォルダから読み込みます。Debian 12 で次のようにすると、"
+        echo "  同じ Qt ができます（変更を加えるなら、patch のあとで）。"
+        echo
+        echo "    sudo apt-get install dpkg-dev patch cmake ninja-build qt6-base-dev qt6-base-dev-tools \\"
+        echo "        g++-mingw-w64-x86-64-posix"
+        echo "    dpkg-source -x $dsc"
+        echo "    cd qt6-base-${qt_version%%-*}"
+        echo "    patch -p1 < ../qt6-base-opengl-off.patch"
+        echo "    （configure.txt の cmake のコマンド）"
+        echo
+        echo "  できた bin の Qt6Core.dll、Qt6Gui.dll、Qt6Widgets.dll と、plugins の platforms\\qwindows.dll、"
+        echo "  styles\\qwindowsvistastyle.dll を、neattessel.exe のフォルダの同じ名前のファイルと入れ替えてください。"
+    } >"$work/SOURCE.txt"
+    windows_text "$work/SOURCE.txt" "$dir/SOURCE.txt"
+    rm -rf "$work"
+}
+
+# The newest year of FreeType's copyright lines in the notices TEXT, for the
+# credit the FreeType License asks for.
+freetype_year() {
+    sed -n '/^Freetype 2 /,/^License:/p' "$1" | grep -o '20[0-9][0-9]' | sort | tail -n 1
+}
