@@ -30,12 +30,19 @@ parts_of() {
     cut -f2,3 "$tsv" | sed 's/\t/ ─ /; s/^/    /'
 }
 
-# The runtime notice files, one a line, for every binary.
-runtime_lines() {
-    local runtime="$1" source version files
+# The lines of standard input joined by "、" into one.
+joined() {
+    awk 'NR > 1 { printf "、" } { printf "%s", $0 } END { print "" }'
+}
+
+# The runtimes that the table TSV (source package, version, files) lists,
+# each with its files and notice.
+runtimes_of() {
+    local source version files
     while IFS=$'\t' read -r source version files; do
-        echo "  $source $version のランタイム（静的リンク: $files）─ runtime-$source.txt"
-    done <"$runtime/runtime.tsv"
+        echo "  $source $version: $files"
+        echo "    ─ runtime-$source.txt"
+    done <"$1"
 }
 
 # The sha256 of FILE as the .dsc DSC gives it.
@@ -57,7 +64,8 @@ write_licences() {
     done
 
     local runtime qt_version qt_upstream binary name module
-    runtime=$(runtime_lines "$notices/runtime")
+    runtime="  GCC と MinGW-w64 のランタイム（静的リンク）─ $(cut -f1 "$notices/runtime/runtime.tsv" \
+        | sed 's/^/runtime-/; s/$/.txt/' | joined)"
     qt_version=$(sed -n 's/^Version: //p' "$qt"/source/qt6-base_*.dsc)
     qt_upstream=${qt_version%%+*}
     {
@@ -67,6 +75,10 @@ write_licences() {
         echo "このフォルダには、NeatTessel と一緒に配布しているファイルのライセンス文書があります。"
         echo "ファイルごとに、何が入っていて、どのライセンスに従うかを示します。"
         echo "ソースコードの入手方法と、Qt を作り直して差し替える方法は SOURCE.txt にあります。"
+        echo
+        echo "どの .exe と .dll にも、Debian 12 の次のパッケージの GCC と MinGW-w64 のランタイムを"
+        echo "静的にリンクしています（ランタイムの DLL はありません）。"
+        runtimes_of "$notices/runtime/runtime.tsv"
         echo
         echo "neattessel.exe、ReadMe.txt"
         echo "  NeatTessel $version ─ MIT License（..\\LICENSE.txt）"
@@ -99,9 +111,9 @@ write_licences() {
     } >"$work/README.txt"
     windows_text "$work/README.txt" "$dir/README.txt"
 
-    local dsc runtime_sources
+    local dsc runtime_sources sha
     dsc=$(basename "$qt"/source/qt6-base_*.dsc)
-    runtime_sources=$(cut -f1,2 "$notices/runtime/runtime.tsv" | sed 's/\t/ /' | paste -sd '、')
+    runtime_sources=$(cut -f1,2 "$notices/runtime/runtime.tsv" | sed 's/\t/ /' | joined)
     {
         echo "NeatTessel $version（Windows 版）のソースコード"
         echo "================================================================"
@@ -119,7 +131,12 @@ write_licences() {
         echo "  Debian 12 のソースパッケージ qt6-base $qt_version を、取得したまま入れてあります:"
         echo "    qt6-base\\$dsc"
         for file in "$qt"/source/qt6-base_*.tar.*; do
-            echo "    qt6-base\\$(basename "$file")  sha256 $(dsc_sha256 "$qt/source/$dsc" "$(basename "$file")")"
+            sha=$(dsc_sha256 "$qt/source/$dsc" "$(basename "$file")")
+            if [ "$(sha256sum <"$file" | cut -d' ' -f1)" != "$sha" ]; then
+                echo "$file is not the file $dsc names" >&2
+                return 1
+            fi
+            echo "    qt6-base\\$(basename "$file")  sha256 $sha"
         done
         echo "  これに qt6-base\\qt6-base-opengl-off.patch を当て、qt6-base\\configure.txt のとおりに、"
         echo "  qt6-base\\mingw-w64-x86_64.cmake（MinGW-w64 の GCC でのクロスビルド）でビルドしました。"
