@@ -42,7 +42,7 @@ qt_mingw_packages=(
 )
 windows_packages=(
     "${qt_mingw_packages[@]}" "${font_packages[@]}"
-    file zip unzip wine wine64 xvfb xauth x11-utils xdotool
+    file zip unzip wine wine64 xvfb xauth x11-utils xdotool wixl msitools
 )
 
 use_utf8_locale() {
