@@ -118,7 +118,8 @@ write_licences() {
         echo "NeatTessel $version（Windows 版）のソースコード"
         echo "================================================================"
         echo
-        echo "この zip のプログラムと DLL のソースコードを、この zip と同じ場所に次の名前で公開しています。"
+        echo "NeatTessel の zip と MSI に入っているプログラムと DLL のソースコードを、それらと同じ場所に"
+        echo "次の名前で公開しています。"
         echo
         echo "  $(source_name "$version")"
         echo
