@@ -5,6 +5,7 @@
 #include "controls/HeldKeyFilter.h"
 
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -42,6 +43,9 @@ void takeHeldKeys(QDialog &box)
 
 // Qt captions its buttons in English unless a translation is loaded, and
 // draws the boxes in the desktop's font; the windows use their own.
+// A message quotes what the user typed or a template held, so it is shown
+// as plain text: left to guess, Qt renders a text whose first line opens a
+// tag as HTML, loading any picture it names.
 void showMessage(QWidget *parent, const QString &text)
 {
     if (takeAnswer(QString::fromUtf16(ProgramTitle), text))
@@ -49,6 +53,7 @@ void showMessage(QWidget *parent, const QString &text)
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(ProgramTitle), text, QMessageBox::Ok,
                     parent);
     box.setObjectName(u"messageBox"_qs);
+    box.setTextFormat(Qt::PlainText);
     box.setFont(Controls::uiFont(9));
     box.button(QMessageBox::Ok)->setText(u"OK"_qs);
     takeHeldKeys(box);
@@ -66,6 +71,7 @@ QString askText(QWidget *parent, const QString &prompt, const QString &title)
     box.setCancelButtonText(u"キャンセル"_qs);
     box.setWindowTitle(title);
     box.setLabelText(prompt);
+    box.findChild<QLabel *>()->setTextFormat(Qt::PlainText);
     box.setTextValue(QString());
     box.setInputMode(QInputDialog::TextInput);
     Controls::allowAnyLength(box.findChild<QLineEdit *>());
