@@ -43,6 +43,7 @@ private Q_SLOTS:
         QStringList shownButtons;
         QString title;
         QFont font;
+        Qt::TextFormat format = Qt::AutoText;
         QTimer::singleShot(0, &window, [&] {
             auto *const box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
             if (!box)
@@ -52,6 +53,9 @@ private Q_SLOTS:
             shownButtons.sort();
             title = box->windowTitle();
             font = box->findChild<QLabel *>()->font();
+            // A value quoted in the text must never become HTML.
+            const auto *text = box->findChild<QLabel *>(u"qt_msgbox_label"_qs);
+            format = (text ? text : box->findChild<QLabel *>())->textFormat();
             box->done(QDialog::Accepted);
         });
         if (input)
@@ -59,6 +63,7 @@ private Q_SLOTS:
         else
             Prompts::showMessage(&window, Texts::emptyFolder());
         QCOMPARE(shownButtons, buttons);
+        QCOMPARE(format, Qt::PlainText);
         QCOMPARE(title, input ? u"Tessel"_qs : u"NeatTessel"_qs);
         const QFont expected = Controls::uiFont(9);
         QCOMPARE(QFontInfo(font).family(), QFontInfo(expected).family());
