@@ -93,9 +93,9 @@ private Q_SLOTS:
             answers.txtPath = value;
             const QString readme = value + u'/' + answers.cmbFile + u".txt"_qs;
             expected = Texts::notSaved(
-                SafeFile::displayPath(readme),
-                Texts::folderMissing(SafeFile::displayPath(m_watched.filePath(value))))
-                + Texts::systemReason(qt_error_string(ENOENT));
+                           SafeFile::displayPath(readme),
+                           Texts::folderMissing(SafeFile::displayPath(m_watched.filePath(value))))
+                       + Texts::systemReason(qt_error_string(ENOENT));
         } else if (field == u"cmbFile") {
             answers.cmbFile = value;
             const QString readme = folder + u'/' + value + u".txt"_qs;
@@ -116,8 +116,8 @@ private Q_SLOTS:
         QVERIFY(CoreFixtures::writeFile(m_temp->store.filePath(templateName + u".tmp"_qs),
                                         templateBytes));
 
-        m_window = std::make_unique<MainWindow>(TemplateStore(m_temp->store.path(),
-                                                              PathStyle::Windows));
+        m_window =
+            std::make_unique<MainWindow>(TemplateStore(m_temp->store.path(), PathStyle::Windows));
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         click(u"lbltmp"_qs);
