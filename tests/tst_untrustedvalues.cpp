@@ -116,10 +116,7 @@ private Q_SLOTS:
         QVERIFY(CoreFixtures::writeFile(m_temp->store.filePath(templateName + u".tmp"_qs),
                                         templateBytes));
 
-        m_window =
-            std::make_unique<MainWindow>(TemplateStore(m_temp->store.path(), PathStyle::Windows));
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(openWindow(Wait::Exposed, PathStyle::Windows)); // titles by Windows' rules
         click(u"lbltmp"_qs);
         QWidget *const picker = TopLevels::shownNamed(u"frmTemplate"_qs);
         QVERIFY(picker);
@@ -135,7 +132,6 @@ private Q_SLOTS:
         });
         QCOMPARE(shown.format, Qt::PlainText);
         QCOMPARE(shown.text, expected);
-        QVERIFY(shown.text.contains(value));
         QCOMPARE(openedInWatchedFolder(), QStringList());
     }
 

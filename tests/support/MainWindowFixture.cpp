@@ -21,9 +21,9 @@ bool MainWindowFixture::makeHome()
     return m_temp->isValid();
 }
 
-bool MainWindowFixture::openWindow(Wait wait)
+bool MainWindowFixture::openWindow(Wait wait, PathStyle style)
 {
-    m_window = std::make_unique<MainWindow>(m_temp->templateStore());
+    m_window = std::make_unique<MainWindow>(m_temp->templateStore(style));
     m_window->show();
     if (wait == Wait::Exposed)
         return QTest::qWaitForWindowExposed(m_window.get());

@@ -22,7 +22,8 @@ protected:
     // A fresh home and store, HOME pointing at the home.
     [[nodiscard]] bool makeHome();
     // A new main window on the store, shown; false when it never showed.
-    [[nodiscard]] bool openWindow(Wait wait = Wait::Exposed);
+    // The store judges template names by `style`'s rules.
+    [[nodiscard]] bool openWindow(Wait wait = Wait::Exposed, PathStyle style = nativePathStyle());
     // Deletes the window; the windows left over, which should be none.
     [[nodiscard]] QWidgetList closeWindow();
 

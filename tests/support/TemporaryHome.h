@@ -14,7 +14,10 @@ struct TemporaryHome
     TemporaryHome() { qputenv("HOME", QFile::encodeName(home.path())); }
 
     [[nodiscard]] bool isValid() const { return home.isValid() && store.isValid(); }
-    [[nodiscard]] TemplateStore templateStore() const { return TemplateStore(store.path()); }
+    [[nodiscard]] TemplateStore templateStore(PathStyle style = nativePathStyle()) const
+    {
+        return TemplateStore(store.path(), style);
+    }
 
     QTemporaryDir home;
     QTemporaryDir store;
