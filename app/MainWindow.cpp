@@ -12,12 +12,12 @@
 #include "controls/Twips.h"
 #include "core/ReadmeSettings.h"
 #include "core/StepList.h"
+#include "dialogs/AboutWindow.h"
+#include "dialogs/PreviewWindow.h"
+#include "dialogs/SaveFolderPicker.h"
+#include "dialogs/TemplatePicker.h"
 #include "finish/FinishSequence.h"
 #include "readme/ReadmeComposer.h"
-#include "windows/AboutWindow.h"
-#include "windows/PreviewWindow.h"
-#include "windows/SaveFolderPicker.h"
-#include "windows/TemplatePicker.h"
 
 #include <QCloseEvent>
 #include <QIcon>

@@ -2,10 +2,10 @@
 // Speed of the core paths on realistic and on the largest inputs: composing,
 // encoding, writing the ReadMe, saving and loading a template.
 #include "core/ReadmeSettings.h"
-#include "readme/Cp932Codec.h"
+#include "io/Cp932Codec.h"
+#include "io/SafeFile.h"
 #include "readme/ReadmeComposer.h"
 #include "readme/ReadmeWriter.h"
-#include "readme/SafeFile.h"
 #include "templates/TemplateStore.h"
 
 #include <QCoreApplication>

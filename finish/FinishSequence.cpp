@@ -3,8 +3,8 @@
 
 #include "core/ReadmeSettings.h"
 #include "core/Texts.h"
+#include "io/SafeFile.h"
 #include "readme/ReadmeWriter.h"
-#include "readme/SafeFile.h"
 #include "templates/TemplateStore.h"
 
 namespace FinishSequence {

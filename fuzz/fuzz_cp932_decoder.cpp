@@ -5,7 +5,7 @@
 // itself, and that a reported invalid byte ends exactly the part that decoded.
 
 #include "fuzz/FuzzCheck.h"
-#include "readme/Cp932Codec.h"
+#include "io/Cp932Codec.h"
 
 #include <cstddef>
 #include <cstdint>

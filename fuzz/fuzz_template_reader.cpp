@@ -5,7 +5,7 @@
 
 #include "core/OutputPath.h"
 #include "fuzz/FuzzCheck.h"
-#include "readme/Cp932Codec.h"
+#include "io/Cp932Codec.h"
 #include "templates/TemplateFormat.h"
 
 #include <cstddef>

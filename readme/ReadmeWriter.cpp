@@ -4,9 +4,9 @@
 #include "core/ReadmeSettings.h"
 #include "core/SettingsFields.h"
 #include "core/Texts.h"
-#include "readme/Cp932Codec.h"
+#include "io/Cp932Codec.h"
+#include "io/SafeFile.h"
 #include "readme/ReadmeComposer.h"
-#include "readme/SafeFile.h"
 
 namespace ReadmeWriter {
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/OutputPath.h"
-#include "readme/PreparedFile.h"
+#include "io/PreparedFile.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 #include "templates/TemplateFormat.h"
 
 #include "core/Texts.h"
-#include "readme/Cp932Codec.h"
+#include "io/Cp932Codec.h"
 
 #include <array>
 

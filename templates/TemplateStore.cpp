@@ -3,8 +3,8 @@
 
 #include "core/SettingsFields.h"
 #include "core/Texts.h"
-#include "readme/Cp932Codec.h"
-#include "readme/SafeFile.h"
+#include "io/Cp932Codec.h"
+#include "io/SafeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,13 +13,6 @@
 #include <QStandardPaths>
 
 #include <algorithm>
-
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -72,54 +65,6 @@ bool windowsNameOrder(const QString &a, const QString &b)
     if (a.size() != b.size())
         return a.size() < b.size();
     return a < b;
-}
-
-// Opens `path` for reading if it is a regular file. On Unix the file is
-// opened without waiting, since a pipe put in its place would block open()
-// until a writer came, and judged by what was opened, not by its name.
-QString openRegularFile(QFile &file, const QString &path)
-{
-#ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return Texts::cannotOpen(qt_error_string(errno));
-    struct stat status = {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd);
-        return Texts::notRegularFile();
-    }
-    if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        return {};
-    ::close(fd);
-#else
-    if (!QFileInfo(path).isFile())
-        return Texts::notRegularFile();
-    file.setFileName(path);
-    if (file.open(QIODevice::ReadOnly))
-        return {};
-#endif
-    return Texts::cannotOpen(file.errorString());
-}
-
-// The whole file, up to the size limit; why it cannot be read, in Japanese.
-QString readTemplateFile(const QString &path, QByteArray &bytes)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return Texts::fileMissing();
-    if (info.isFile() && info.size() > TemplateFormat::MaxBytes)
-        return Texts::tooLargeToRead(TemplateFormat::MaxBytes);
-    QFile file;
-    if (const QString problem = openRegularFile(file, path); !problem.isEmpty())
-        return problem;
-    // What was measured and one byte more: a file that grows while it is
-    // read is never read without end, and one grown past the limit shows.
-    bytes = file.read(std::min<qint64>(file.size(), TemplateFormat::MaxBytes) + 1);
-    if (file.error() != QFileDevice::NoError)
-        return Texts::cannotRead(file.errorString());
-    if (bytes.size() > TemplateFormat::MaxBytes)
-        return Texts::tooLargeToRead(TemplateFormat::MaxBytes);
-    return {};
 }
 
 // Why `title` cannot name one file in the store; empty when it can. The
@@ -233,7 +178,7 @@ TemplateFormat::ParseResult TemplateStore::load(const QString &name) const
     const QString path = filePath(name);
     QByteArray bytes;
     TemplateFormat::ParseResult result;
-    result.error = readTemplateFile(path, bytes);
+    result.error = SafeFile::readWhole(path, TemplateFormat::MaxBytes, bytes);
     if (result.ok())
         result = TemplateFormat::parseTemplate(bytes);
     if (!result.ok())

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "core/OutputPath.h"
-#include "readme/PreparedFile.h"
-#include "readme/WriteResult.h"
+#include "io/PreparedFile.h"
+#include "io/WriteResult.h"
 #include "templates/TemplateFormat.h"
 
 #include <QString>

@@ -3,7 +3,7 @@
 
 #include "controls/FontSetup.h"
 #include "controls/PictureButton.h"
-#include "windows/AboutWindow.h"
+#include "dialogs/AboutWindow.h"
 
 #include <QApplication>
 #include <QImage>

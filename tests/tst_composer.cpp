@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "CoreFixtures.h"
 #include "core/ReadmeSettings.h"
-#include "readme/Cp932Codec.h"
+#include "io/Cp932Codec.h"
 #include "readme/ReadmeComposer.h"
 #include "readme/ReadmeWriter.h"
 #include "templates/TemplateFormat.h"

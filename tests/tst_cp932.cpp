@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "readme/Cp932Codec.h"
+#include "io/Cp932Codec.h"
 
 #include <QFile>
 #include <QHash>

@@ -6,7 +6,7 @@
 #include "core/ReadmeSettings.h"
 #include "core/Texts.h"
 #include "finish/FinishSequence.h"
-#include "readme/SafeFile.h"
+#include "io/SafeFile.h"
 #include "templates/TemplateStore.h"
 
 #include <QDir>

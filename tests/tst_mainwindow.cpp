@@ -10,10 +10,10 @@
 #include "core/OutputPath.h"
 #include "core/ReadmeSettings.h"
 #include "core/Texts.h"
-#include "readme/Cp932Codec.h"
+#include "dialogs/SaveFolderPicker.h"
+#include "dialogs/TemplatePicker.h"
+#include "io/Cp932Codec.h"
 #include "templates/TemplateStore.h"
-#include "windows/SaveFolderPicker.h"
-#include "windows/TemplatePicker.h"
 
 #include <QCheckBox>
 #include <QComboBox>

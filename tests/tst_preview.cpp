@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "controls/FontSetup.h"
-#include "windows/PreviewWindow.h"
+#include "dialogs/PreviewWindow.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -5,7 +5,7 @@
 #include "Wine.h"
 #include "controls/DriveList.h"
 #include "controls/FolderList.h"
-#include "windows/SaveFolderPicker.h"
+#include "dialogs/SaveFolderPicker.h"
 
 #include <QApplication>
 #include <QDir>

@@ -5,8 +5,8 @@
 #include "TopLevels.h"
 #include "UserInput.h"
 #include "controls/Controls.h"
+#include "dialogs/TemplatePicker.h"
 #include "templates/TemplateStore.h"
-#include "windows/TemplatePicker.h"
 
 #include <QApplication>
 #include <QDialog>

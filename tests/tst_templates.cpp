@@ -2,7 +2,7 @@
 #include "CoreFixtures.h"
 #include "core/ReadmeSettings.h"
 #include "core/Texts.h"
-#include "readme/Cp932Codec.h"
+#include "io/Cp932Codec.h"
 #include "templates/TemplateFormat.h"
 #include "templates/TemplateStore.h"
 

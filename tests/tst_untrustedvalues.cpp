@@ -5,8 +5,8 @@
 #include "UserInput.h"
 
 #include "core/Texts.h"
-#include "readme/Cp932Codec.h"
-#include "readme/SafeFile.h"
+#include "io/Cp932Codec.h"
+#include "io/SafeFile.h"
 #include "templates/TemplateFormat.h"
 
 #include <QApplication>

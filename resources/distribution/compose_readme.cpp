@@ -5,10 +5,10 @@
 // (the *.txt files in name order, one per heading, kept in UTF-8 with LF and
 // written in code page 932 with CR LF). The template's version must be the
 // one being built. Usage: compose_readme <folder> <version> <output folder>
-#include "readme/Cp932Codec.h"
+#include "io/Cp932Codec.h"
+#include "io/SafeFile.h"
 #include "readme/ReadmeComposer.h"
 #include "readme/ReadmeWriter.h"
-#include "readme/SafeFile.h"
 #include "templates/TemplateStore.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "CoreFixtures.h"
 
+#include "io/SafeFile.h"
 #include "readme/ReadmeWriter.h"
-#include "readme/SafeFile.h"
 #include "templates/TemplateStore.h"
 
 #include <QDir>

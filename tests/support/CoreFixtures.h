@@ -3,7 +3,7 @@
 
 #include "core/OutputPath.h"
 #include "core/ReadmeSettings.h"
-#include "readme/WriteResult.h"
+#include "io/WriteResult.h"
 
 #include <QByteArray>
 #include <QString>

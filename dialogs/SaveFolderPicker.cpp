@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "windows/SaveFolderPicker.h"
+#include "dialogs/SaveFolderPicker.h"
 
 #include "controls/Controls.h"
 #include "controls/DriveList.h"
 #include "controls/FolderList.h"
 #include "controls/PictureButton.h"
 #include "controls/Twips.h"
-#include "windows/SecondaryWindow.h"
+#include "dialogs/SecondaryWindow.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "windows/AboutWindow.h"
+#include "dialogs/AboutWindow.h"
 
 #include "controls/Controls.h"
 #include "controls/PictureButton.h"
 #include "controls/Twips.h"
-#include "windows/SecondaryWindow.h"
+#include "dialogs/SecondaryWindow.h"
 
 namespace {
 

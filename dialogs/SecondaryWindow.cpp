@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "windows/SecondaryWindow.h"
+#include "dialogs/SecondaryWindow.h"
 
 #include "controls/Controls.h"
 #include "controls/PictureButton.h"

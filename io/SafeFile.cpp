@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "readme/SafeFile.h"
+#include "io/SafeFile.h"
 
 #include "core/OutputPath.h"
 #include "core/Texts.h"
@@ -10,6 +10,7 @@
 #include <QRandomGenerator>
 #include <QStorageInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
@@ -19,6 +20,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -147,7 +149,54 @@ QString fill(QFile &temp, const QFileInfo &target, QByteArrayView bytes)
     return {};
 }
 
+// Opens `path` for reading if it is a regular file. On Unix the file is
+// opened without waiting, since a pipe put in its place would block open()
+// until a writer came, and judged by what was opened, not by its name.
+QString openRegularFile(QFile &file, const QString &path)
+{
+#ifdef Q_OS_WIN
+    if (!QFileInfo(path).isFile())
+        return Texts::notRegularFile();
+    file.setFileName(path);
+    if (file.open(QIODevice::ReadOnly))
+        return {};
+#else
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Texts::cannotOpen(qt_error_string(errno));
+    struct stat status = {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return Texts::notRegularFile();
+    }
+    if (file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return {};
+    ::close(fd);
+#endif
+    return Texts::cannotOpen(file.errorString());
+}
+
 } // namespace
+
+QString readWhole(const QString &path, qint64 maxBytes, QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Texts::fileMissing();
+    if (info.isFile() && info.size() > maxBytes)
+        return Texts::tooLargeToRead(maxBytes);
+    QFile file;
+    if (const QString problem = openRegularFile(file, path); !problem.isEmpty())
+        return problem;
+    // What was measured and one byte more: a file that grows while it is
+    // read is never read without end, and one grown past the limit shows.
+    bytes = file.read(std::min<qint64>(file.size(), maxBytes) + 1);
+    if (file.error() != QFileDevice::NoError)
+        return Texts::cannotRead(file.errorString());
+    if (bytes.size() > maxBytes)
+        return Texts::tooLargeToRead(maxBytes);
+    return {};
+}
 
 bool writeAll(QIODevice &device, QByteArrayView bytes)
 {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "windows/PreviewWindow.h"
+#include "dialogs/PreviewWindow.h"
 
 #include "controls/Controls.h"
 #include "controls/FontSetup.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "readme/Cp932Codec.h"
+#include "io/Cp932Codec.h"
 
 #include "core/CodePoints.h"
-#include "readme/Cp932Table.h"
+#include "io/Cp932Table.h"
 
 #include <QSet>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "windows/TemplatePicker.h"
+#include "dialogs/TemplatePicker.h"
 
 #include "controls/Controls.h"
 #include "controls/HeldKeyFilter.h"
@@ -7,7 +7,7 @@
 #include "controls/PictureButton.h"
 #include "controls/Prompts.h"
 #include "controls/Twips.h"
-#include "windows/SecondaryWindow.h"
+#include "dialogs/SecondaryWindow.h"
 
 #include <QKeyEvent>
 #include <QListWidget>
