@@ -11,16 +11,18 @@
 #include <QLabel>
 #include <QLineEdit>
 
+using namespace Qt::StringLiterals;
+
 EnvironmentPage::EnvironmentPage(QWidget *parent)
     : QWidget(parent),
-      m_cmbDousa(new SuggestionBox(u"cmbDousa"_qs, ChoiceLists::testedEnvironments(), this)),
-      m_cmbHissu(new SuggestionBox(u"cmbHissu"_qs, ChoiceLists::requiredEnvironments(), this)),
-      m_cmbSoft(new SuggestionBox(u"cmbSoft"_qs, ChoiceLists::softwareKinds(), this)),
-      m_cmbTF(new SuggestionBox(u"cmbTF"_qs, ChoiceLists::redistributionTerms(), this)),
-      m_txtURL(Controls::textBox(this, u"txtURL"_qs, Twips::rect(240, 1560, 4335, 270))),
-      m_txtMail(Controls::textBox(this, u"txtMail"_qs, Twips::rect(240, 2160, 4335, 270)))
+      m_cmbDousa(new SuggestionBox(u"cmbDousa"_s, ChoiceLists::testedEnvironments(), this)),
+      m_cmbHissu(new SuggestionBox(u"cmbHissu"_s, ChoiceLists::requiredEnvironments(), this)),
+      m_cmbSoft(new SuggestionBox(u"cmbSoft"_s, ChoiceLists::softwareKinds(), this)),
+      m_cmbTF(new SuggestionBox(u"cmbTF"_s, ChoiceLists::redistributionTerms(), this)),
+      m_txtURL(Controls::textBox(this, u"txtURL"_s, Twips::rect(240, 1560, 4335, 270))),
+      m_txtMail(Controls::textBox(this, u"txtMail"_s, Twips::rect(240, 2160, 4335, 270)))
 {
-    setObjectName(u"Picture3"_qs);
+    setObjectName(u"Picture3"_s);
     Controls::setBackground(this, Qt::white);
 
     m_cmbDousa->setGeometry(Twips::rect(240, 360, 2055, 300));
@@ -28,22 +30,22 @@ EnvironmentPage::EnvironmentPage(QWidget *parent)
     m_cmbSoft->setGeometry(Twips::rect(240, 960, 2055, 300));
     m_cmbTF->setGeometry(Twips::rect(2520, 960, 2055, 300));
 
-    Controls::label(this, u"Label8"_qs, Texts::Caption::cmbDousa.toString(),
+    Controls::label(this, u"Label8"_s, Texts::Caption::cmbDousa.toString(),
                     Twips::rect(240, 120, 1215, 255))
         ->setBuddy(m_cmbDousa);
-    Controls::label(this, u"Label9"_qs, Texts::Caption::cmbHissu.toString(),
+    Controls::label(this, u"Label9"_s, Texts::Caption::cmbHissu.toString(),
                     Twips::rect(2520, 120, 855, 255))
         ->setBuddy(m_cmbHissu);
-    Controls::label(this, u"Label10"_qs, Texts::Caption::cmbSoft.toString(),
+    Controls::label(this, u"Label10"_s, Texts::Caption::cmbSoft.toString(),
                     Twips::rect(240, 720, 1095, 255))
         ->setBuddy(m_cmbSoft);
-    Controls::label(this, u"Label11"_qs, Texts::Caption::cmbTF.toString(),
+    Controls::label(this, u"Label11"_s, Texts::Caption::cmbTF.toString(),
                     Twips::rect(2520, 720, 975, 255))
         ->setBuddy(m_cmbTF);
-    Controls::label(this, u"Label12"_qs, Texts::Caption::txtURL.toString(),
+    Controls::label(this, u"Label12"_s, Texts::Caption::txtURL.toString(),
                     Twips::rect(240, 1320, 1095, 255))
         ->setBuddy(m_txtURL);
-    Controls::label(this, u"Label13"_qs, Texts::Caption::txtMail.toString(),
+    Controls::label(this, u"Label13"_s, Texts::Caption::txtMail.toString(),
                     Twips::rect(240, 1920, 1095, 255))
         ->setBuddy(m_txtMail);
 }

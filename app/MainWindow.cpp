@@ -26,6 +26,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr auto IconPicture = u":/icon.png";
@@ -49,8 +51,8 @@ MainWindow::MainWindow(const TemplateStore &store, QWidget *parent)
       m_welcomePage(new WelcomePage(this)),
       m_pages{m_welcomePage}
 {
-    setObjectName(u"frmMain"_qs);
-    setWindowTitle(u"NeatTessel（狂ってないでRead Me 作れ！このボケナス！）"_qs);
+    setObjectName(u"frmMain"_s);
+    setWindowTitle(u"NeatTessel（狂ってないでRead Me 作れ！このボケナス！）"_s);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
@@ -112,28 +114,28 @@ MainWindow::~MainWindow()
 // beneath the texts drawn on it.
 void MainWindow::buildFrame()
 {
-    m_sidebar = Controls::panel(this, u"Shape1"_qs, Twips::rect(0, 0, 1815, 4335), Qt::black);
+    m_sidebar = Controls::panel(this, u"Shape1"_s, Twips::rect(0, 0, 1815, 4335), Qt::black);
 
-    QFont serif(u"Times New Roman"_qs, 12, QFont::Bold);
+    QFont serif(u"Times New Roman"_s, 12, QFont::Bold);
     serif.setStyleHint(QFont::Serif);
     serif.setStretch(QFont::Unstretched); // not the narrowed window font's
     // "This Soft" first, so that a screen reader reads the header in order;
     // both labels are transparent, so which lies on top does not show.
-    QLabel *const label2 = Controls::label(this, u"Label2"_qs, u"This Soft"_qs,
+    QLabel *const label2 = Controls::label(this, u"Label2"_s, u"This Soft"_s,
                                            Twips::rect(600, 360, 1095, 255), Qt::AlignRight);
     label2->setFont(serif);
     Controls::setTextColour(label2, Qt::white);
-    Controls::label(this, u"Label1"_qs, u" is Read Me Maker..."_qs,
-                    Twips::rect(1080, 360, 2895, 255), Qt::AlignRight)
+    Controls::label(this, u"Label1"_s, u" is Read Me Maker..."_s, Twips::rect(1080, 360, 2895, 255),
+                    Qt::AlignRight)
         ->setFont(serif);
 
-    m_imgTitle = new PictureButton(u"imgTitle"_qs, u":/title.png"_qs, PictureButton::TitleSize,
+    m_imgTitle = new PictureButton(u"imgTitle"_s, u":/title.png"_s, PictureButton::TitleSize,
                                    PictureButton::Role::Button, this);
     m_imgTitle->move(Twips::toPixels(3840), 0);
-    m_imgTitle->setAccessibleName(u"バージョン情報"_qs);
+    m_imgTitle->setAccessibleName(u"バージョン情報"_s);
     connect(m_imgTitle, &PictureButton::clicked, this, &MainWindow::showAbout);
 
-    m_lblItem = Controls::label(this, u"lblItem"_qs, QString(), Twips::rect(120, 840, 1695, 2535),
+    m_lblItem = Controls::label(this, u"lblItem"_s, QString(), Twips::rect(120, 840, 1695, 2535),
                                 Qt::AlignHCenter);
     m_lblItem->setFont(Controls::uiFont(9.75));
     Controls::setTextColour(m_lblItem, QColor(255, 255, 0));
@@ -148,9 +150,9 @@ void MainWindow::buildFrame()
         b->setAccessibleName(accessibleName);
         return b;
     };
-    m_imgPre = button(u"imgPre"_qs, u":/button-preview.png"_qs, 2880, u"Preview"_qs);
-    m_imgBack = button(u"imgBack"_qs, u":/button-back.png"_qs, 4200, u"Back"_qs);
-    m_imgNext = button(u"imgNext"_qs, u":/button-next.png"_qs, 5520, u"Next"_qs);
+    m_imgPre = button(u"imgPre"_s, u":/button-preview.png"_s, 2880, u"Preview"_s);
+    m_imgBack = button(u"imgBack"_s, u":/button-back.png"_s, 4200, u"Back"_s);
+    m_imgNext = button(u"imgNext"_s, u":/button-next.png"_s, 5520, u"Next"_s);
     connect(m_imgPre, &PictureButton::clicked, this, &MainWindow::showPreview);
     connect(m_imgBack, &PictureButton::clicked, this, &MainWindow::back);
     connect(m_imgNext, &PictureButton::clicked, this, &MainWindow::next);

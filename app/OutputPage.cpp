@@ -13,20 +13,22 @@
 #include <QLabel>
 #include <QLineEdit>
 
+using namespace Qt::StringLiterals;
+
 OutputPage::OutputPage(QWidget *parent)
     : QWidget(parent),
-      m_cmbKakko(new SuggestionBox(u"cmbKakko"_qs, ChoiceLists::bracketStyles(), this)),
-      m_cmbLine(new SuggestionBox(u"cmbLine"_qs, ChoiceLists::lineStyles(), this)),
-      m_cmbFile(new SuggestionBox(u"cmbFile"_qs, ChoiceLists::fileNames(), this)),
-      m_txtPath(Controls::textBox(this, u"txtPath"_qs, Twips::rect(2520, 1080, 1815, 270))),
-      m_lblDir(Controls::labelButton(this, u"lblDir"_qs, u"..."_qs,
-                                     Twips::rect(4440, 1080, 255, 255), u"保存先を選ぶ"_qs)),
-      m_chkTemp(Controls::checkBox(this, u"chkTemp"_qs, Texts::Caption::chkTemp.toString(),
+      m_cmbKakko(new SuggestionBox(u"cmbKakko"_s, ChoiceLists::bracketStyles(), this)),
+      m_cmbLine(new SuggestionBox(u"cmbLine"_s, ChoiceLists::lineStyles(), this)),
+      m_cmbFile(new SuggestionBox(u"cmbFile"_s, ChoiceLists::fileNames(), this)),
+      m_txtPath(Controls::textBox(this, u"txtPath"_s, Twips::rect(2520, 1080, 1815, 270))),
+      m_lblDir(Controls::labelButton(this, u"lblDir"_s, u"..."_s, Twips::rect(4440, 1080, 255, 255),
+                                     u"保存先を選ぶ"_s)),
+      m_chkTemp(Controls::checkBox(this, u"chkTemp"_s, Texts::Caption::chkTemp.toString(),
                                    Twips::rect(120, 1560, 4575, 255))),
-      m_chkEdit(Controls::checkBox(this, u"chkEdit"_qs, Texts::Caption::chkEdit.toString(),
+      m_chkEdit(Controls::checkBox(this, u"chkEdit"_s, Texts::Caption::chkEdit.toString(),
                                    Twips::rect(120, 1920, 4575, 255)))
 {
-    setObjectName(u"Picture6"_qs);
+    setObjectName(u"Picture6"_s);
     Controls::setBackground(this, Qt::white);
 
     m_cmbKakko->setGeometry(Twips::rect(120, 360, 2175, 300));
@@ -34,21 +36,21 @@ OutputPage::OutputPage(QWidget *parent)
     m_cmbFile->setGeometry(Twips::rect(120, 1080, 2175, 300));
 
     const QFont small = Controls::uiFont(9);
-    QLabel *const label26 = Controls::label(
-        this, u"Label26"_qs, Texts::Caption::cmbKakko.toString(), Twips::rect(120, 120, 975, 255));
+    QLabel *const label26 = Controls::label(this, u"Label26"_s, Texts::Caption::cmbKakko.toString(),
+                                            Twips::rect(120, 120, 975, 255));
     label26->setFont(small);
     label26->setBuddy(m_cmbKakko);
-    QLabel *const label27 = Controls::label(this, u"Label27"_qs, Texts::Caption::cmbLine.toString(),
+    QLabel *const label27 = Controls::label(this, u"Label27"_s, Texts::Caption::cmbLine.toString(),
                                             Twips::rect(2520, 120, 975, 255));
     label27->setFont(small);
     label27->setBuddy(m_cmbLine);
-    Controls::label(this, u"Label28"_qs, Texts::Caption::cmbFile.toString(),
+    Controls::label(this, u"Label28"_s, Texts::Caption::cmbFile.toString(),
                     Twips::rect(120, 840, 975, 255))
         ->setBuddy(m_cmbFile);
-    Controls::label(this, u"Label29"_qs, Texts::Caption::txtPath.toString(),
+    Controls::label(this, u"Label29"_s, Texts::Caption::txtPath.toString(),
                     Twips::rect(2520, 840, 1215, 255))
         ->setBuddy(m_txtPath);
-    Controls::label(this, u"Label31"_qs, u"Nextをクリックすれば完了します。お疲れ様でした。"_qs,
+    Controls::label(this, u"Label31"_s, u"Nextをクリックすれば完了します。お疲れ様でした。"_s,
                     Twips::rect(120, 2280, 4695, 255), Qt::AlignRight)
         ->setFont(small);
 

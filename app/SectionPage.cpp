@@ -11,18 +11,20 @@
 #include <QLabel>
 #include <QListWidget>
 
+using namespace Qt::StringLiterals;
+
 SectionPage::SectionPage(QWidget *parent)
     : QWidget(parent),
-      m_list2Left(Controls::listBox(this, u"list2Left"_qs, Twips::rect(240, 480, 1815, 1830))),
-      m_List2Right(Controls::listBox(this, u"List2Right"_qs, Twips::rect(3000, 480, 1815, 1830)))
+      m_list2Left(Controls::listBox(this, u"list2Left"_s, Twips::rect(240, 480, 1815, 1830))),
+      m_List2Right(Controls::listBox(this, u"List2Right"_s, Twips::rect(3000, 480, 1815, 1830)))
 {
-    setObjectName(u"Picture5"_qs);
+    setObjectName(u"Picture5"_s);
     Controls::setBackground(this, Qt::white);
-    Controls::label(this, u"Label20"_qs, Texts::Caption::list2.toString(),
+    Controls::label(this, u"Label20"_s, Texts::Caption::list2.toString(),
                     Twips::rect(120, 120, 1215, 255))
         ->setFont(Controls::uiFont(9.75));
-    m_list2Left->setAccessibleName(u"使える項目"_qs);
-    m_List2Right->setAccessibleName(u"ReadMe に入れる項目"_qs);
+    m_list2Left->setAccessibleName(u"使える項目"_s);
+    m_List2Right->setAccessibleName(u"ReadMe に入れる項目"_s);
 
     const auto button = [this](const QString &name, const QString &caption, int top,
                                const QString &accessibleName) {
@@ -31,16 +33,16 @@ SectionPage::SectionPage(QWidget *parent)
         m_buttons.append(b);
         return b;
     };
-    connect(button(u"lbl2Right"_qs, u">"_qs, 480, u"選んだ項目を右へ移す"_qs),
-            &LabelButton::clicked, this, [this] { moveSelected(m_list2Left, m_List2Right); });
-    connect(button(u"lbl2Left"_qs, u"<"_qs, 840, u"選んだ項目を左へ戻す"_qs), &LabelButton::clicked,
+    connect(button(u"lbl2Right"_s, u">"_s, 480, u"選んだ項目を右へ移す"_s), &LabelButton::clicked,
+            this, [this] { moveSelected(m_list2Left, m_List2Right); });
+    connect(button(u"lbl2Left"_s, u"<"_s, 840, u"選んだ項目を左へ戻す"_s), &LabelButton::clicked,
             this, [this] { moveSelected(m_List2Right, m_list2Left); });
-    connect(button(u"lbl2Right2"_qs, u">>"_qs, 1200, u"すべての項目を右へ移す"_qs),
+    connect(button(u"lbl2Right2"_s, u">>"_s, 1200, u"すべての項目を右へ移す"_s),
             &LabelButton::clicked, this, [this] { moveAll(m_list2Left, m_List2Right); });
-    connect(button(u"lbl2Left2"_qs, u"<<"_qs, 1560, u"すべての項目を左へ戻す"_qs),
+    connect(button(u"lbl2Left2"_s, u"<<"_s, 1560, u"すべての項目を左へ戻す"_s),
             &LabelButton::clicked, this, [this] { moveAll(m_List2Right, m_list2Left); });
-    connect(button(u"lbl2Add"_qs, u"Add"_qs, 2040, u"項目を追加する"_qs), &LabelButton::clicked,
-            this, &SectionPage::addHeading);
+    connect(button(u"lbl2Add"_s, u"Add"_s, 2040, u"項目を追加する"_s), &LabelButton::clicked, this,
+            &SectionPage::addHeading);
 }
 
 void SectionPage::readInto(ReadmeSettings &settings) const
@@ -92,5 +94,5 @@ void SectionPage::moveAll(QListWidget *source, QListWidget *target)
 
 void SectionPage::addHeading()
 {
-    m_List2Right->addItem(Prompts::askText(this, Texts::newHeadingPrompt(), u"Tessel"_qs));
+    m_List2Right->addItem(Prompts::askText(this, Texts::newHeadingPrompt(), u"Tessel"_s));
 }

@@ -9,26 +9,28 @@
 #include <QLabel>
 #include <QLineEdit>
 
+using namespace Qt::StringLiterals;
+
 TitlePage::TitlePage(QWidget *parent)
     : QWidget(parent),
-      m_txtTitle(Controls::textBox(this, u"txtTitle"_qs, Twips::rect(240, 360, 4335, 270))),
-      m_txtName(Controls::textBox(this, u"txtName"_qs, Twips::rect(240, 960, 4335, 270))),
-      m_txtVer(Controls::textBox(this, u"txtVer"_qs, Twips::rect(240, 1560, 4335, 270))),
-      m_txtDiary(Controls::textBox(this, u"txtDiary"_qs, Twips::rect(240, 2160, 4335, 270)))
+      m_txtTitle(Controls::textBox(this, u"txtTitle"_s, Twips::rect(240, 360, 4335, 270))),
+      m_txtName(Controls::textBox(this, u"txtName"_s, Twips::rect(240, 960, 4335, 270))),
+      m_txtVer(Controls::textBox(this, u"txtVer"_s, Twips::rect(240, 1560, 4335, 270))),
+      m_txtDiary(Controls::textBox(this, u"txtDiary"_s, Twips::rect(240, 2160, 4335, 270)))
 {
-    setObjectName(u"Picture2"_qs);
+    setObjectName(u"Picture2"_s);
     Controls::setBackground(this, Qt::white);
 
-    Controls::label(this, u"Label6_1"_qs, Texts::Caption::txtTitle.toString(),
+    Controls::label(this, u"Label6_1"_s, Texts::Caption::txtTitle.toString(),
                     Twips::rect(240, 120, 1935, 255))
         ->setBuddy(m_txtTitle);
-    Controls::label(this, u"Label6_0"_qs, Texts::Caption::txtName.toString(),
+    Controls::label(this, u"Label6_0"_s, Texts::Caption::txtName.toString(),
                     Twips::rect(240, 720, 735, 255))
         ->setBuddy(m_txtName);
-    Controls::label(this, u"Label7"_qs, Texts::Caption::txtVer.toString(),
+    Controls::label(this, u"Label7"_s, Texts::Caption::txtVer.toString(),
                     Twips::rect(240, 1320, 1095, 255))
         ->setBuddy(m_txtVer);
-    Controls::label(this, u"Label6_2"_qs, Texts::Caption::txtDiary.toString(),
+    Controls::label(this, u"Label6_2"_s, Texts::Caption::txtDiary.toString(),
                     Twips::rect(240, 1920, 1935, 255))
         ->setBuddy(m_txtDiary);
 }

@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     // Wayland matches the window to the desktop entry of this name.
-    QGuiApplication::setDesktopFileName(QStringLiteral(TESSEL_APP_ID));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(TESSEL_APP_ID));
     Accessibility::install();
     FontSetup::registerSubstitutes();
 #ifdef TESSEL_PACKAGED

@@ -13,17 +13,19 @@
 
 #include <benchmark/benchmark.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 ReadmeSettings answersWith(int headings)
 {
     ReadmeSettings s = ReadmeSettings::atStartup();
-    s.txtTitle = u"サンプルツール"_qs;
-    s.txtName = u"作者"_qs;
-    s.txtVer = u"1.00"_qs;
+    s.txtTitle = u"サンプルツール"_s;
+    s.txtName = u"作者"_s;
+    s.txtVer = u"1.00"_s;
     s.List2Right.clear();
     for (int i = 0; i < headings; ++i)
-        s.List2Right.append(u"第%1章 ソフトウェアの使い方と注意点"_qs.arg(i));
+        s.List2Right.append(u"第%1章 ソフトウェアの使い方と注意点"_s.arg(i));
     s.list2Left = s.List2Right;
     return s;
 }
@@ -74,7 +76,7 @@ void benchLoadTemplate(benchmark::State &state)
     QTemporaryDir dir;
     const TemplateStore store(dir.path());
     ReadmeSettings s = answersWith(32767);
-    s.txtTitle = u"big"_qs;
+    s.txtTitle = u"big"_s;
     if (!store.save(store.prepare(s)).written())
         state.SkipWithError("not saved");
     for (auto _ : state)

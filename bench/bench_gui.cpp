@@ -27,6 +27,8 @@
 #include <memory>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int MaxEntries = 32767;
@@ -38,7 +40,7 @@ QStringList headings(int count)
     QStringList texts;
     texts.reserve(count);
     for (int i = 0; i < count; ++i)
-        texts.append(u"第%1章 ソフトウェアの使い方と注意点"_qs.arg(i));
+        texts.append(u"第%1章 ソフトウェアの使い方と注意点"_s.arg(i));
     return texts;
 }
 
@@ -92,7 +94,7 @@ auto isWidget(const QWidget *widget)
 bool isPreviewText(const QObject *object)
 {
     const auto *text = qobject_cast<const QPlainTextEdit *>(object->parent());
-    return text && text->objectName() == u"txtPreview"_qs && text->viewport() == object;
+    return text && text->objectName() == u"txtPreview"_s && text->viewport() == object;
 }
 
 QWidget *topLevel(const QString &name)
@@ -106,7 +108,7 @@ QWidget *topLevel(const QString &name)
 // The preview window deletes itself when it is closed.
 void closePreview()
 {
-    if (QWidget *preview = topLevel(u"frmPreview"_qs))
+    if (QWidget *preview = topLevel(u"frmPreview"_s))
         preview->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -137,9 +139,9 @@ void benchMoveAllIntoShownList(benchmark::State &state)
 {
     ShownWizard wizard;
     for (int page = 1; page <= 3; ++page)
-        wizard.click(u"imgNext"_qs);
-    auto *const left = wizard.child<QListWidget>(u"list2Left"_qs);
-    auto *const right = wizard.child<QListWidget>(u"List2Right"_qs);
+        wizard.click(u"imgNext"_s);
+    auto *const left = wizard.child<QListWidget>(u"list2Left"_s);
+    auto *const right = wizard.child<QListWidget>(u"List2Right"_s);
     const QStringList entries = headings(MaxEntries);
     if (!right->isVisible())
         state.SkipWithError("the list is not shown");
@@ -153,7 +155,7 @@ void benchMoveAllIntoShownList(benchmark::State &state)
         rightPainted.reset();
         QElapsedTimer timer;
         timer.start();
-        wizard.click(u"lbl2Right2"_qs);
+        wizard.click(u"lbl2Right2"_s);
         const bool painted = rightPainted.waitForPaint();
         state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
         if (!painted || right->count() != MaxEntries || left->count() != 0)
@@ -168,10 +170,10 @@ void benchPreviewUntilPainted(benchmark::State &state)
 {
     const bool alreadyOpen = state.range(0) == 1;
     ShownWizard wizard;
-    wizard.child<QListWidget>(u"List2Right"_qs)->addItems(headings(MaxEntries));
+    wizard.child<QListWidget>(u"List2Right"_s)->addItems(headings(MaxEntries));
     PaintWatch previewPainted(isPreviewText);
     if (alreadyOpen) {
-        wizard.click(u"imgPre"_qs);
+        wizard.click(u"imgPre"_s);
         previewPainted.waitForPaint();
     }
     for (auto _ : state) {
@@ -180,7 +182,7 @@ void benchPreviewUntilPainted(benchmark::State &state)
         previewPainted.reset();
         QElapsedTimer timer;
         timer.start();
-        wizard.click(u"imgPre"_qs);
+        wizard.click(u"imgPre"_s);
         const bool painted = previewPainted.waitForPaint();
         state.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
         if (!painted)
@@ -205,11 +207,11 @@ int printFirstPaint(const QStringList &arguments)
     QElapsedTimer timer;
     timer.start();
     std::unique_ptr<QWidget> window;
-    if (arguments.value(0) == u"wizard"_qs) {
+    if (arguments.value(0) == u"wizard"_s) {
         FontSetup::registerSubstitutes();
         window = std::make_unique<MainWindow>(TemplateStore(folder.path()));
     } else {
-        window = baselineWindow(arguments.value(0) == u"label"_qs);
+        window = baselineWindow(arguments.value(0) == u"label"_s);
     }
     qint64 lastPaintNs = 0;
     PaintWatch painted([&](const QObject *object) {
@@ -272,9 +274,9 @@ void benchStartUpAgainstBaselines(benchmark::State &state)
     std::vector<FirstPaint> bare;
     std::vector<FirstPaint> label;
     for (auto _ : state) {
-        bare.push_back(firstPaintInFreshProcess({u"bare"_qs}));
-        label.push_back(firstPaintInFreshProcess({u"label"_qs}));
-        wizard.push_back(firstPaintInFreshProcess({u"wizard"_qs}));
+        bare.push_back(firstPaintInFreshProcess({u"bare"_s}));
+        label.push_back(firstPaintInFreshProcess({u"label"_s}));
+        wizard.push_back(firstPaintInFreshProcess({u"wizard"_s}));
         if (wizard.back().fromApplication < 0 || bare.back().fromApplication < 0
             || label.back().fromApplication < 0) {
             state.SkipWithError("a window was not painted");
@@ -303,7 +305,7 @@ BENCHMARK(benchStartUpAgainstBaselines)
 // VmHWM of a running process in MiB, or -1 when it cannot be read.
 double peakMegabytes(qint64 pid)
 {
-    QFile status(u"/proc/%1/status"_qs.arg(pid));
+    QFile status(u"/proc/%1/status"_s.arg(pid));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &line : status.readAll().split('\n')) {
@@ -319,12 +321,12 @@ void benchPeakMemoryAfterStartUp(benchmark::State &state)
 {
     QTemporaryDir home;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"HOME"_qs, home.path());
-    environment.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
+    environment.insert(u"HOME"_s, home.path());
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     for (auto _ : state) {
         QProcess program;
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(TESSEL_EXECUTABLE), {});
+        program.start(QString::fromUtf8(TESSEL_EXECUTABLE), {});
         const bool running = program.waitForStarted() && !program.waitForFinished(1500);
         const double peak = running ? peakMegabytes(program.processId()) : -1;
         program.kill();

@@ -5,11 +5,13 @@
 
 #include <QApplication>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const std::unique_ptr<QWidget> window =
-        baselineWindow(QCoreApplication::arguments().value(1) == u"label"_qs);
+        baselineWindow(QCoreApplication::arguments().value(1) == u"label"_s);
     window->show();
     return app.exec();
 }

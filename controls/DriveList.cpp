@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr Qt::CaseSensitivity PathCase =
@@ -31,8 +33,8 @@ bool holds(const QString &root, const QString &path)
 
 DriveList::DriveList(QWidget *parent) : ComboBox(parent)
 {
-    setObjectName(u"Drive1"_qs);
-    setAccessibleName(u"ドライブ"_qs);
+    setObjectName(u"Drive1"_s);
+    setAccessibleName(u"ドライブ"_s);
     for (const QString &root : driveRoots())
         addItem(QDir::toNativeSeparators(root), root);
     connect(this, &QComboBox::activated, this, [this] { Q_EMIT driveChanged(drive()); });
@@ -74,7 +76,7 @@ bool DriveList::isUserVolume(const QString &rootPath, const QByteArray &fileSyst
         "debugfs",    "devpts",      "devtmpfs", "efivarfs", "fusectl", "hugetlbfs",
         "mqueue",     "nsfs",        "overlay",  "proc",     "pstore",  "ramfs",
         "rpc_pipefs", "securityfs",  "squashfs", "sysfs",    "tmpfs",   "tracefs"};
-    static const QStringList systemFolders = {u"/proc"_qs, u"/sys"_qs, u"/dev"_qs, u"/run"_qs};
+    static const QStringList systemFolders = {u"/proc"_s, u"/sys"_s, u"/dev"_s, u"/run"_s};
     if (readOnly || pseudoTypes.contains(fileSystemType))
         return false;
     return std::none_of(systemFolders.begin(), systemFolders.end(),
@@ -96,7 +98,7 @@ QStringList DriveList::driveRoots()
             roots.append(root);
     }
     std::sort(roots.begin(), roots.end());
-    roots.prepend(u"/"_qs);
+    roots.prepend(u"/"_s);
 #endif
     return roots;
 }

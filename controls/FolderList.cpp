@@ -12,6 +12,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int PathRole = Qt::UserRole;
@@ -31,8 +33,8 @@ QStringList chainTo(const QString &folder)
 
 FolderList::FolderList(QWidget *parent) : QTreeWidget(parent)
 {
-    setObjectName(u"Dir1"_qs);
-    setAccessibleName(u"フォルダ"_qs);
+    setObjectName(u"Dir1"_s);
+    setAccessibleName(u"フォルダ"_s);
     setHeaderHidden(true);
     setRootIsDecorated(false);
     setItemsExpandable(false);

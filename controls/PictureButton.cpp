@@ -6,6 +6,8 @@
 #include <QImageReader>
 #include <QPainter>
 
+using namespace Qt::StringLiterals;
+
 PictureButton::PictureButton(const QString &name, const QString &picture, QSize size, Role role,
                              QWidget *parent)
     : QWidget(parent),
@@ -28,7 +30,7 @@ QString PictureButton::variant(const QString &picture, qreal devicePixelRatio)
 {
     if (devicePixelRatio <= 1.0 || !picture.endsWith(u".png"))
         return picture;
-    return picture.chopped(4) + (devicePixelRatio <= 2.0 ? u"@2x.png"_qs : u"@3x.png"_qs);
+    return picture.chopped(4) + (devicePixelRatio <= 2.0 ? u"@2x.png"_s : u"@3x.png"_s);
 }
 
 QPixmap PictureButton::load(const QString &path)

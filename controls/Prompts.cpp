@@ -12,6 +12,8 @@
 
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 namespace Prompts {
 
 namespace {
@@ -52,10 +54,10 @@ void showMessage(QWidget *parent, const QString &text)
         return;
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(ProgramTitle), text, QMessageBox::Ok,
                     parent);
-    box.setObjectName(u"messageBox"_qs);
+    box.setObjectName(u"messageBox"_s);
     box.setTextFormat(Qt::PlainText);
     box.setFont(Controls::uiFont(9));
-    box.button(QMessageBox::Ok)->setText(u"OK"_qs);
+    box.button(QMessageBox::Ok)->setText(u"OK"_s);
     takeHeldKeys(box);
     box.exec();
 }
@@ -65,10 +67,10 @@ QString askText(QWidget *parent, const QString &prompt, const QString &title)
     if (const std::optional<Answer> answer = takeAnswer(title, prompt))
         return answer->accepted ? answer->typed : QString();
     QInputDialog box(parent);
-    box.setObjectName(u"inputBox"_qs);
+    box.setObjectName(u"inputBox"_s);
     box.setFont(Controls::uiFont(9));
-    box.setOkButtonText(u"OK"_qs);
-    box.setCancelButtonText(u"キャンセル"_qs);
+    box.setOkButtonText(u"OK"_s);
+    box.setCancelButtonText(u"キャンセル"_s);
     box.setWindowTitle(title);
     box.setLabelText(prompt);
     box.findChild<QLabel *>()->setTextFormat(Qt::PlainText);

@@ -9,6 +9,8 @@
 
 #include <array>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr qsizetype MaxNameLength = 255;
@@ -42,13 +44,13 @@ QString outputFolderPath(const QString &txtPath, PathStyle style)
 
 QString readmeFilePath(const ReadmeSettings &settings, PathStyle style)
 {
-    return outputFolderPath(settings.txtPath, style) + settings.cmbFile + u".txt"_qs;
+    return outputFolderPath(settings.txtPath, style) + settings.cmbFile + u".txt"_s;
 }
 
 QString initialFolder(PathStyle style)
 {
     if (style == PathStyle::Windows)
-        return u"C:\\"_qs;
+        return u"C:\\"_s;
     return outputFolderPath(QDir::homePath(), style);
 }
 
@@ -92,7 +94,7 @@ QString readmePathProblem(const ReadmeSettings &settings, PathStyle style)
         return unusableName(Caption::txtPath, Texts::holds(c));
     if (style != PathStyle::Windows)
         return {};
-    if (const QString p = windowsNameProblem(settings.cmbFile + u".txt"_qs); !p.isEmpty())
+    if (const QString p = windowsNameProblem(settings.cmbFile + u".txt"_s); !p.isEmpty())
         return unusableName(Caption::cmbFile, p);
     // Windows takes "/" for a separator too. "." and ".." name folders;
     // a drive "C:" and the empty elements of "\\server" pass as they are.

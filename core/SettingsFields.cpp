@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 namespace SettingsFields {
 
 namespace {
@@ -18,7 +20,7 @@ QString captionsWhere(const QList<StoredField> &fields,
     QStringList captions;
     for (const StoredField &field : fields) {
         if (std::any_of(field.values.cbegin(), field.values.cend(), test))
-            captions.append(u"「%1」"_qs.arg(field.caption));
+            captions.append(u"「%1」"_s.arg(field.caption));
     }
     return captions.join(u'、');
 }

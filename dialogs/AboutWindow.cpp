@@ -6,6 +6,8 @@
 #include "controls/Twips.h"
 #include "dialogs/SecondaryWindow.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QLabel *line(QWidget *window, const QString &name, const QString &text, int top, int width)
@@ -16,22 +18,22 @@ QLabel *line(QWidget *window, const QString &name, const QString &text, int top,
 } // namespace
 
 AboutWindow::AboutWindow(const QString &titlePicture, const QString &iconPicture)
-    : m_shape1(Controls::panel(this, u"Shape1"_qs, Twips::rect(0, 0, 735, 3255), Qt::black)),
-      m_imgIcon(new PictureButton(u"imgIcon"_qs, iconPicture, PictureButton::IconSize,
+    : m_shape1(Controls::panel(this, u"Shape1"_s, Twips::rect(0, 0, 735, 3255), Qt::black)),
+      m_imgIcon(new PictureButton(u"imgIcon"_s, iconPicture, PictureButton::IconSize,
                                   PictureButton::Role::Image, this)),
       m_imgTitle(SecondaryWindow::titlePicture(this, titlePicture, 1920)),
       m_label1(
-          line(this, u"Label1"_qs, QStringLiteral("NeatTessel Ver." TESSEL_VERSION), 840, 1815)),
-      m_label2(line(this, u"Label2"_qs, u"作成者：NeatTessel の開発者"_qs, 1200, 3015)),
-      m_label3(line(this, u"Label3"_qs, u"開発環境：C++20 / Qt 6 (Debian 12)"_qs, 1440, 3015)),
-      m_label4(line(this, u"Label4"_qs, u"Webサイト：なし（公開していません）"_qs, 1920, 3015)),
-      m_label5(line(this, u"Label5"_qs, u"Mailアドレス：なし（公開していません）"_qs, 2160, 3135)),
-      m_label6(line(this, u"Label6"_qs,
-                    u"ソースがほしい方はメールまたはBBSにカキコしてください。"_qs, 2520, 3975)),
-      m_label7(line(this, u"Label7"_qs, u"ソースが汚くてもいいなら差し上げます。（＾＾；）"_qs,
-                    2760, 3975))
+          line(this, u"Label1"_s, QStringLiteral("NeatTessel Ver." TESSEL_VERSION), 840, 1815)),
+      m_label2(line(this, u"Label2"_s, u"作成者：NeatTessel の開発者"_s, 1200, 3015)),
+      m_label3(line(this, u"Label3"_s, u"開発環境：C++20 / Qt 6 (Debian 12)"_s, 1440, 3015)),
+      m_label4(line(this, u"Label4"_s, u"Webサイト：なし（公開していません）"_s, 1920, 3015)),
+      m_label5(line(this, u"Label5"_s, u"Mailアドレス：なし（公開していません）"_s, 2160, 3135)),
+      m_label6(line(this, u"Label6"_s, u"ソースがほしい方はメールまたはBBSにカキコしてください。"_s,
+                    2520, 3975)),
+      m_label7(line(this, u"Label7"_s, u"ソースが汚くてもいいなら差し上げます。（＾＾；）"_s, 2760,
+                    3975))
 {
-    SecondaryWindow::setUp(this, u"frmVersion"_qs, u"バージョン情報"_qs, Twips::size(4875, 3255));
+    SecondaryWindow::setUp(this, u"frmVersion"_s, u"バージョン情報"_s, Twips::size(4875, 3255));
     m_imgIcon->move(Twips::toPixels(120), Twips::toPixels(600));
-    m_imgIcon->setAccessibleName(u"NeatTessel のアイコン"_qs);
+    m_imgIcon->setAccessibleName(u"NeatTessel のアイコン"_s);
 }

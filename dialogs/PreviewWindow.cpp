@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Outer size minus these margins, in twips, is the size of the text box.
@@ -25,13 +27,13 @@ int innerPixels(int outerPixels, int marginTwips)
 
 PreviewWindow::PreviewWindow() : m_txtPreview(new QPlainTextEdit(this))
 {
-    setObjectName(u"frmPreview"_qs);
-    setWindowTitle(u"プレビュー画面"_qs);
+    setObjectName(u"frmPreview"_s);
+    setWindowTitle(u"プレビュー画面"_s);
     setAttribute(Qt::WA_DeleteOnClose);
     resize(Twips::size(6540, 4845));
 
-    m_txtPreview->setObjectName(u"txtPreview"_qs);
-    m_txtPreview->setAccessibleName(u"プレビュー"_qs);
+    m_txtPreview->setObjectName(u"txtPreview"_s);
+    m_txtPreview->setAccessibleName(u"プレビュー"_s);
     m_txtPreview->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_txtPreview->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_txtPreview->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -11,16 +11,18 @@
 #include <QDir>
 #include <QLabel>
 
+using namespace Qt::StringLiterals;
+
 SaveFolderPicker::SaveFolderPicker(const QString &titlePicture)
     : m_imgTitle(SecondaryWindow::titlePicture(this, titlePicture, 240)),
-      m_label1(Controls::label(this, u"Label1"_qs, u"保存先を選択してください"_qs,
+      m_label1(Controls::label(this, u"Label1"_s, u"保存先を選択してください"_s,
                                Twips::rect(360, 600, 2535, 255), Qt::AlignHCenter)),
       m_drive1(new DriveList(this)),
       m_dir1(new FolderList(this)),
       m_imgOK(SecondaryWindow::okButton(this, 3480)),
       m_imgCancel(SecondaryWindow::cancelButton(this, 3480))
 {
-    SecondaryWindow::setUp(this, u"frmSave"_qs, u"保存先指定"_qs, Twips::size(3270, 3960));
+    SecondaryWindow::setUp(this, u"frmSave"_s, u"保存先指定"_s, Twips::size(3270, 3960));
     SecondaryWindow::addSideBars(this, 3120, 4095);
     m_drive1->setGeometry(Twips::rect(360, 840, 2535, 300));
     m_dir1->setGeometry(Twips::rect(360, 1200, 2535, 2190));

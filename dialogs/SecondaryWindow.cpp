@@ -10,6 +10,8 @@
 #include <QShortcut>
 #include <QWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace SecondaryWindow {
 
 void setUp(QWidget *window, const QString &name, const QString &caption, QSize clientSize)
@@ -33,10 +35,10 @@ void closeOnEscape(QWidget *window)
 
 PictureButton *titlePicture(QWidget *window, const QString &picture, int left)
 {
-    auto *title = new PictureButton(u"imgTitle"_qs, picture, PictureButton::TitleSize,
+    auto *title = new PictureButton(u"imgTitle"_s, picture, PictureButton::TitleSize,
                                     PictureButton::Role::Image, window);
     title->move(Twips::toPixels(left), 0);
-    title->setAccessibleName(u"NeatTessel"_qs);
+    title->setAccessibleName(u"NeatTessel"_s);
     return title;
 }
 
@@ -56,19 +58,18 @@ PictureButton *pickerButton(QWidget *window, const QString &name, const QString 
 
 PictureButton *okButton(QWidget *window, int top)
 {
-    return pickerButton(window, u"imgOK"_qs, u":/button-ok.png"_qs, 360, top, u"OK"_qs);
+    return pickerButton(window, u"imgOK"_s, u":/button-ok.png"_s, 360, top, u"OK"_s);
 }
 
 PictureButton *cancelButton(QWidget *window, int top)
 {
-    return pickerButton(window, u"imgCancel"_qs, u":/button-cancel.png"_qs, 1680, top,
-                        u"Cancel"_qs);
+    return pickerButton(window, u"imgCancel"_s, u":/button-cancel.png"_s, 1680, top, u"Cancel"_s);
 }
 
 void addSideBars(QWidget *window, int right, int height)
 {
-    Controls::panel(window, u"Shape1"_qs, Twips::rect(0, 0, 135, height), Qt::black)->lower();
-    Controls::panel(window, u"Shape2"_qs, Twips::rect(right, 0, 135, height), Qt::black)->lower();
+    Controls::panel(window, u"Shape1"_s, Twips::rect(0, 0, 135, height), Qt::black)->lower();
+    Controls::panel(window, u"Shape2"_s, Twips::rect(right, 0, 135, height), Qt::black)->lower();
 }
 
 } // namespace SecondaryWindow

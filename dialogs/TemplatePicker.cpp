@@ -12,20 +12,20 @@
 #include <QKeyEvent>
 #include <QListWidget>
 
+using namespace Qt::StringLiterals;
+
 TemplatePicker::TemplatePicker(const TemplateStore &store, const QString &titlePicture)
     : m_store(store),
       m_imgTitle(SecondaryWindow::titlePicture(this, titlePicture, 240)),
-      m_label1(Controls::label(this, u"Label1"_qs, u"テンプレートを選んでください。"_qs,
+      m_label1(Controls::label(this, u"Label1"_s, u"テンプレートを選んでください。"_s,
                                Twips::rect(240, 600, 2655, 255), Qt::AlignHCenter)),
-      m_listTemplate(
-          Controls::listBox(this, u"listTemplate"_qs, Twips::rect(360, 840, 2535, 2730))),
+      m_listTemplate(Controls::listBox(this, u"listTemplate"_s, Twips::rect(360, 840, 2535, 2730))),
       m_imgOK(SecondaryWindow::okButton(this, 3600)),
       m_imgCancel(SecondaryWindow::cancelButton(this, 3600))
 {
-    SecondaryWindow::setUp(this, u"frmTemplate"_qs, u"テンプレート選択"_qs,
-                           Twips::size(3255, 4080));
+    SecondaryWindow::setUp(this, u"frmTemplate"_s, u"テンプレート選択"_s, Twips::size(3255, 4080));
     SecondaryWindow::addSideBars(this, 3120, 4095);
-    m_listTemplate->setAccessibleName(u"テンプレート"_qs);
+    m_listTemplate->setAccessibleName(u"テンプレート"_s);
 
     setTabOrder(m_listTemplate, m_imgOK);
     setTabOrder(m_imgOK, m_imgCancel);
@@ -47,7 +47,7 @@ void TemplatePicker::fillList()
     for (const QString &name : names) {
         auto *item = new QListWidgetItem(name, m_listTemplate);
         if (name.isEmpty())
-            item->setData(Qt::AccessibleTextRole, u"（タイトルなし）"_qs);
+            item->setData(Qt::AccessibleTextRole, u"（タイトルなし）"_s);
     }
 }
 

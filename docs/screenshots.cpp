@@ -28,6 +28,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The folders the pictures may show: the home folder, the folder the
@@ -38,10 +40,10 @@ namespace {
 class Sandbox
 {
 public:
-    const QString root = QDir::tempPath() + u"/neattessel-screenshots"_qs;
-    const QString home = root + u"/home"_qs;
-    const QString projects = home + u"/Documents/Projects"_qs;
-    const QString templates = root + u"/templates"_qs;
+    const QString root = QDir::tempPath() + u"/neattessel-screenshots"_s;
+    const QString home = root + u"/home"_s;
+    const QString projects = home + u"/Documents/Projects"_s;
+    const QString templates = root + u"/templates"_s;
 
     ~Sandbox()
     {
@@ -53,12 +55,12 @@ public:
     {
         QDir dir;
         return m_lock.tryLock(60000) && QDir(root).removeRecursively()
-               && dir.mkpath(projects + u"/SampleTool"_qs)
-               && dir.mkpath(projects + u"/はじめてのツール"_qs) && dir.mkpath(templates);
+               && dir.mkpath(projects + u"/SampleTool"_s)
+               && dir.mkpath(projects + u"/はじめてのツール"_s) && dir.mkpath(templates);
     }
 
 private:
-    QLockFile m_lock{root + u".lock"_qs};
+    QLockFile m_lock{root + u".lock"_s};
 };
 
 [[noreturn]] void fail(const QString &why)
@@ -87,14 +89,14 @@ void shoot(QWidget *window, const QDir &folder, const QString &name)
         picture.fill(Qt::white);
         window->render(&picture);
         const QImage image = picture.toImage();
-        const QString file = folder.filePath(name + (ratio == 1 ? u".png"_qs : u"@2x.png"_qs));
+        const QString file = folder.filePath(name + (ratio == 1 ? u".png"_s : u"@2x.png"_s));
         if (image.isNull() || isBlank(image))
-            fail(u"%1 came out blank"_qs.arg(file));
+            fail(u"%1 came out blank"_s.arg(file));
         QImageWriter writer(file, "png");
         if (!writer.write(image))
-            fail(u"%1 could not be written: %2"_qs.arg(file, writer.errorString()));
-        QTextStream(stdout) << file << u" ("_qs << image.width() << u"x"_qs << image.height()
-                            << u")\n"_qs;
+            fail(u"%1 could not be written: %2"_s.arg(file, writer.errorString()));
+        QTextStream(stdout) << file << u" ("_s << image.width() << u"x"_s << image.height()
+                            << u")\n"_s;
     }
 }
 
@@ -103,7 +105,7 @@ T *child(QWidget *window, const QString &name)
 {
     T *const found = window->findChild<T *>(name);
     if (!found)
-        fail(u"no control %1"_qs.arg(name));
+        fail(u"no control %1"_s.arg(name));
     return found;
 }
 
@@ -119,7 +121,7 @@ QWidget *click(QWidget *window, const QString &name, const QString &opens = {})
         if (w->objectName() == opens && QTest::qWaitForWindowExposed(w))
             return w;
     }
-    fail(u"%1 did not open %2"_qs.arg(name, opens));
+    fail(u"%1 did not open %2"_s.arg(name, opens));
 }
 
 void type(QWidget *window, const QString &field, const QString &text)
@@ -132,7 +134,7 @@ void choose(QWidget *window, const QString &box, const QString &suggestion)
     auto *const combo = child<QComboBox>(window, box);
     const int index = combo->findText(suggestion);
     if (index < 0)
-        fail(u"%1 does not suggest %2"_qs.arg(box, suggestion));
+        fail(u"%1 does not suggest %2"_s.arg(box, suggestion));
     combo->setCurrentIndex(index);
 }
 
@@ -146,7 +148,7 @@ void clickEntry(QWidget *window, const QString &name, const QString &text, Click
     const QModelIndexList found = model->match(model->index(0, 0), Qt::DisplayRole, text, 1,
                                                Qt::MatchExactly | Qt::MatchRecursive);
     if (found.isEmpty())
-        fail(u"%1 has no entry %2"_qs.arg(name, text));
+        fail(u"%1 has no entry %2"_s.arg(name, text));
     const QPoint centre = view->visualRect(found.first()).center();
     // Item views ignore a double-click whose first press went elsewhere.
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
@@ -156,62 +158,61 @@ void clickEntry(QWidget *window, const QString &name, const QString &text, Click
 
 void saveTemplates(const TemplateStore &store)
 {
-    for (const QString &title :
-         {u"SampleTool"_qs, u"はじめてのツール"_qs, u"ReadMe Maker Demo"_qs}) {
+    for (const QString &title : {u"SampleTool"_s, u"はじめてのツール"_s, u"ReadMe Maker Demo"_s}) {
         ReadmeSettings settings = ReadmeSettings::atStartup();
         settings.txtTitle = title;
         if (!store.save(store.prepare(settings)).written())
-            fail(u"the template %1 could not be saved"_qs.arg(title));
+            fail(u"the template %1 could not be saved"_s.arg(title));
     }
 }
 
 // Page 0 and the template picker it opens.
 void shootWelcome(MainWindow &window, const QDir &out)
 {
-    shoot(&window, out, u"main-page0"_qs);
-    QWidget *const picker = click(&window, u"lbltmp"_qs, u"frmTemplate"_qs);
-    shoot(picker, out, u"template-picker"_qs);
+    shoot(&window, out, u"main-page0"_s);
+    QWidget *const picker = click(&window, u"lbltmp"_s, u"frmTemplate"_s);
+    shoot(picker, out, u"template-picker"_s);
     picker->close();
 }
 
 // Pages 1 to 3, each answered before it is taken.
 void shootAnswers(MainWindow &window, const QDir &out)
 {
-    click(&window, u"imgNext"_qs);
-    type(&window, u"txtTitle"_qs, u"SampleTool"_qs);
-    type(&window, u"txtName"_qs, u"Sample Author"_qs);
-    type(&window, u"txtVer"_qs, u"1.00"_qs);
-    type(&window, u"txtDiary"_qs, u"2003/01/15"_qs);
-    shoot(&window, out, u"main-page1"_qs);
+    click(&window, u"imgNext"_s);
+    type(&window, u"txtTitle"_s, u"SampleTool"_s);
+    type(&window, u"txtName"_s, u"Sample Author"_s);
+    type(&window, u"txtVer"_s, u"1.00"_s);
+    type(&window, u"txtDiary"_s, u"2003/01/15"_s);
+    shoot(&window, out, u"main-page1"_s);
 
-    click(&window, u"imgNext"_qs);
-    choose(&window, u"cmbDousa"_qs, u"WindowsXP"_qs);
-    choose(&window, u"cmbHissu"_qs, u"Windows98以降"_qs);
-    choose(&window, u"cmbSoft"_qs, u"フリーウェア"_qs);
-    choose(&window, u"cmbTF"_qs, u"事後に連絡"_qs);
-    shoot(&window, out, u"main-page2"_qs);
+    click(&window, u"imgNext"_s);
+    choose(&window, u"cmbDousa"_s, u"WindowsXP"_s);
+    choose(&window, u"cmbHissu"_s, u"Windows98以降"_s);
+    choose(&window, u"cmbSoft"_s, u"フリーウェア"_s);
+    choose(&window, u"cmbTF"_s, u"事後に連絡"_s);
+    shoot(&window, out, u"main-page2"_s);
 
-    click(&window, u"imgNext"_qs);
-    for (const QString &heading : {u"はじめに"_qs, u"注意事項"_qs}) {
-        clickEntry(&window, u"list2Left"_qs, heading, Clicks::Single);
-        click(&window, u"lbl2Right"_qs);
+    click(&window, u"imgNext"_s);
+    for (const QString &heading : {u"はじめに"_s, u"注意事項"_s}) {
+        clickEntry(&window, u"list2Left"_s, heading, Clicks::Single);
+        click(&window, u"lbl2Right"_s);
     }
-    shoot(&window, out, u"main-page3"_qs);
+    shoot(&window, out, u"main-page3"_s);
 }
 
 // Page 4 with a folder chosen in the save-folder picker, then the preview
 // and the about window.
 void shootOutput(MainWindow &window, const QDir &out)
 {
-    click(&window, u"imgNext"_qs);
-    QWidget *const folders = click(&window, u"lblDir"_qs, u"frmSave"_qs);
-    shoot(folders, out, u"save-folder-picker"_qs);
-    clickEntry(folders, u"Dir1"_qs, u"SampleTool"_qs, Clicks::Double);
-    click(folders, u"imgOK"_qs);
-    shoot(&window, out, u"main-page4"_qs);
+    click(&window, u"imgNext"_s);
+    QWidget *const folders = click(&window, u"lblDir"_s, u"frmSave"_s);
+    shoot(folders, out, u"save-folder-picker"_s);
+    clickEntry(folders, u"Dir1"_s, u"SampleTool"_s, Clicks::Double);
+    click(folders, u"imgOK"_s);
+    shoot(&window, out, u"main-page4"_s);
 
-    shoot(click(&window, u"imgPre"_qs, u"frmPreview"_qs), out, u"preview"_qs);
-    shoot(click(&window, u"imgTitle"_qs, u"frmVersion"_qs), out, u"about"_qs);
+    shoot(click(&window, u"imgPre"_s, u"frmPreview"_s), out, u"preview"_s);
+    shoot(click(&window, u"imgTitle"_s, u"frmVersion"_s), out, u"about"_s);
 }
 
 } // namespace
@@ -232,9 +233,9 @@ int main(int argc, char *argv[])
     Sandbox sandbox;
     try {
         if (!sandbox.create())
-            fail(u"cannot make a temporary folder"_qs);
-        if (!out.mkpath(u"."_qs))
-            fail(u"cannot make %1"_qs.arg(out.path()));
+            fail(u"cannot make a temporary folder"_s);
+        if (!out.mkpath(u"."_s))
+            fail(u"cannot make %1"_s.arg(out.path()));
         qputenv("HOME", QFile::encodeName(sandbox.home));
         QDir::setCurrent(sandbox.projects);
         const TemplateStore store(sandbox.templates);
@@ -242,7 +243,7 @@ int main(int argc, char *argv[])
         MainWindow window(store);
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
-            fail(u"the main window was not shown"_qs);
+            fail(u"the main window was not shown"_s);
         shootWelcome(window, out);
         shootAnswers(window, out);
         shootOutput(window, out);

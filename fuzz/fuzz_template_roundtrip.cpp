@@ -16,6 +16,8 @@
 #include <cstddef>
 #include <cstdint>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int MaxHeadings = 8;
@@ -63,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const PathStyle style = provider.ConsumeBool() ? PathStyle::Windows : PathStyle::Posix;
     const ReadmeSettings settings = takeSettings(provider, provider.ConsumeBool());
 
-    const TemplateStore store(u"/nonexistent"_qs, style);
+    const TemplateStore store(u"/nonexistent"_s, style);
     const PreparedFile prepared = store.prepare(settings);
     if (!prepared.ok())
         return 0;

@@ -9,18 +9,20 @@
 #include <array>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-constexpr char16_t kNoChar = Cp932Table::kNoChar; // a noncharacter: no byte code decodes to it
-constexpr quint16 kNoCode = 0xFFFF;               // FF is never a trail byte, so FFFF is no code
+constexpr char16_t NoChar = Cp932Table::NoChar; // a noncharacter: no byte code decodes to it
+constexpr quint16 NoCode = 0xFFFF;              // FF is never a trail byte, so FFFF is no code
 
 // Flat lookup tables, built once. Codes below 0x100 are single bytes; lead
 // bytes start at 0x81, so single and double-byte codes never collide.
 struct Tables
 {
     std::array<char16_t, 256> single{};
-    std::vector<char16_t> pair = std::vector<char16_t>(0x10000, kNoChar); // by lead << 8 | trail
-    std::vector<quint16> code = std::vector<quint16>(0x10000, kNoCode);   // by UTF-16 unit
+    std::vector<char16_t> pair = std::vector<char16_t>(0x10000, NoChar); // by lead << 8 | trail
+    std::vector<quint16> code = std::vector<quint16>(0x10000, NoCode);   // by UTF-16 unit
 };
 
 [[nodiscard]] constexpr bool isLead(uchar byte)
@@ -33,7 +35,7 @@ struct Tables
 [[nodiscard]] std::array<char16_t, 256> singleByteTable()
 {
     std::array<char16_t, 256> table{};
-    table.fill(kNoChar);
+    table.fill(NoChar);
     for (char16_t byte = 0; byte <= 0x80; ++byte)
         table[byte] = byte;
     table[0xA0] = 0xF8F0;
@@ -67,10 +69,10 @@ void fillPairTable(Tables &tables)
 // ascending order, the first one seen is the lowest.
 void offerCode(Tables &tables, char16_t ch, quint16 code)
 {
-    if (ch == kNoChar)
+    if (ch == NoChar)
         return;
     quint16 &current = tables.code[ch];
-    if (current == kNoCode || (inRowsEdEe(current) && !inRowsEdEe(code)))
+    if (current == NoCode || (inRowsEdEe(current) && !inRowsEdEe(code)))
         current = code;
 }
 
@@ -112,7 +114,7 @@ private:
 
 [[nodiscard]] QString hexCodePoint(char32_t codePoint)
 {
-    return QStringLiteral("U+") + QString::number(codePoint, 16).toUpper().rightJustified(4, u'0');
+    return u"U+"_s + QString::number(codePoint, 16).toUpper().rightJustified(4, u'0');
 }
 
 [[nodiscard]] QString describeOne(char32_t codePoint)
@@ -142,7 +144,7 @@ Cp932Codec::Encoded Cp932Codec::encode(QStringView text)
         const quint16 code = codeOf[units[i]];
         if (code < 0x100) {
             *out++ = char(code);
-        } else if (code != kNoCode) {
+        } else if (code != NoCode) {
             *out++ = char(code >> 8);
             *out++ = char(code & 0xFF);
         } else {
@@ -167,8 +169,8 @@ Cp932Codec::Decoded Cp932Codec::decode(QByteArrayView bytes)
         const bool lead = isLead(data[i]);
         char16_t ch = single[data[i]];
         if (lead)
-            ch = i + 1 < size ? pair[data[i] << 8 | data[i + 1]] : kNoChar;
-        if (ch == kNoChar) {
+            ch = i + 1 < size ? pair[data[i] << 8 | data[i + 1]] : NoChar;
+        if (ch == NoChar) {
             result.invalidOffset = i;
             break;
         }
@@ -184,7 +186,7 @@ QString Cp932Codec::describe(const QList<char32_t> &codePoints, int limit)
     QStringList entries;
     for (char32_t codePoint : codePoints) {
         if (entries.size() == limit) {
-            entries.append(QStringLiteral("…"));
+            entries.append(u"…"_s);
             break;
         }
         entries.append(describeOne(codePoint));

@@ -24,6 +24,8 @@
 #include <unistd.h>
 #endif
 
+using namespace Qt::StringLiterals;
+
 namespace SafeFile {
 
 namespace {
@@ -36,7 +38,7 @@ constexpr int NameAttempts = 16;
 QString temporaryPath(const QString &folder)
 {
     const quint32 number = QRandomGenerator::global()->generate();
-    return QDir(folder).filePath(u".neattessel-%1.part"_qs.arg(number, 8, 16, QChar(u'0')));
+    return QDir(folder).filePath(u".neattessel-%1.part"_s.arg(number, 8, 16, QChar(u'0')));
 }
 
 bool syncToDisk(QFile &file)

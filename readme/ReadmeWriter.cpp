@@ -8,6 +8,8 @@
 #include "io/SafeFile.h"
 #include "readme/ReadmeComposer.h"
 
+using namespace Qt::StringLiterals;
+
 namespace ReadmeWriter {
 
 PreparedFile prepare(const ReadmeSettings &settings, PathStyle style)
@@ -22,7 +24,7 @@ PreparedFile prepare(const ReadmeSettings &settings, PathStyle style)
     if (!prepared.ok())
         return prepared;
 
-    const QString text = ReadmeComposer::compose(settings) + u"\r\n"_qs;
+    const QString text = ReadmeComposer::compose(settings) + u"\r\n"_s;
     Cp932Codec::Encoded encoded = Cp932Codec::encode(text);
     if (!encoded.ok()) {
         QList<SettingsFields::StoredField> fields = SettingsFields::storedFields(settings);

@@ -17,17 +17,18 @@
 // The program itself never reads SVG.
 namespace SvgArtwork {
 
-inline constexpr int kScales[] = {1, 2, 3};
+inline constexpr int Scales[] = {1, 2, 3};
 // Explorer's and the task bar's sizes at 100 % to 200 % display scaling.
-inline constexpr int kIconSizes[] = {16, 20, 24, 32, 40, 48, 64, 256};
-inline constexpr QStringView kIconSource = u"icon.svg";
-inline constexpr QStringView kIconFile = u"windows/icon.ico";
+inline constexpr int IconSizes[] = {16, 20, 24, 32, 40, 48, 64, 256};
+inline constexpr QStringView IconSource = u"icon.svg";
+inline constexpr QStringView IconFile = u"windows/icon.ico";
 
 // "title.png", "title@2x.png", "title@3x.png" for the source "title.svg".
 [[nodiscard]] inline QString pngName(const QString &svgName, int scale)
 {
+    using namespace Qt::StringLiterals;
     const QString base = svgName.chopped(4);
-    return scale == 1 ? base + u".png"_qs : u"%1@%2x.png"_qs.arg(base).arg(scale);
+    return scale == 1 ? base + u".png"_s : u"%1@%2x.png"_s.arg(base).arg(scale);
 }
 
 // The SVG drawn to fill `size`; a null image when the SVG does not load.

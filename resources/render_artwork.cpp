@@ -10,6 +10,8 @@
 
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char *argv[])
 {
     QGuiApplication app(argc, argv);
@@ -19,9 +21,9 @@ int main(int argc, char *argv[])
     }
     const QDir sources(QString::fromLocal8Bit(argv[1]));
     const QDir target(QString::fromLocal8Bit(argv[2]));
-    const QStringList names = sources.entryList({u"*.svg"_qs}, QDir::Files, QDir::Name);
+    const QStringList names = sources.entryList({u"*.svg"_s}, QDir::Files, QDir::Name);
     for (const QString &name : names) {
-        for (int scale : SvgArtwork::kScales) {
+        for (int scale : SvgArtwork::Scales) {
             const QString png = target.filePath(SvgArtwork::pngName(name, scale));
             const QImage image = SvgArtwork::render(sources.filePath(name), scale);
             if (image.isNull() || !image.save(png, "PNG")) {
@@ -32,10 +34,10 @@ int main(int argc, char *argv[])
         }
     }
     QList<QImage> icons;
-    for (int size : SvgArtwork::kIconSizes)
-        icons.append(SvgArtwork::renderAt(sources.filePath(SvgArtwork::kIconSource.toString()),
+    for (int size : SvgArtwork::IconSizes)
+        icons.append(SvgArtwork::renderAt(sources.filePath(SvgArtwork::IconSource.toString()),
                                           QSize(size, size)));
-    QFile ico(sources.filePath(SvgArtwork::kIconFile.toString()));
+    QFile ico(sources.filePath(SvgArtwork::IconFile.toString()));
     const QByteArray bytes = SvgArtwork::icoBytes(icons);
     if (icons.first().isNull() || !ico.open(QIODevice::WriteOnly)
         || ico.write(bytes) != bytes.size() || !ico.flush()) {

@@ -14,6 +14,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr QLatin1String Extension(".tmp");
@@ -44,7 +46,7 @@ bool isUsableFolder(const QString &path)
     if (!QFileInfo(path).isDir())
         return false;
     QFile probe(
-        QDir(path).filePath(u".neattessel-probe-%1"_qs.arg(QCoreApplication::applicationPid())));
+        QDir(path).filePath(u".neattessel-probe-%1"_s.arg(QCoreApplication::applicationPid())));
     if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return false;
     probe.close();
@@ -71,9 +73,9 @@ bool windowsNameOrder(const QString &a, const QString &b)
 // empty title is valid: it is the file ".tmp".
 QString titleProblem(const QString &title, PathStyle style)
 {
-    QString forbidden = u"/\\"_qs;
+    QString forbidden = u"/\\"_s;
     if (style == PathStyle::Windows)
-        forbidden += u":*?\"<>|"_qs;
+        forbidden += u":*?\"<>|"_s;
     const QString fileName = title + Extension;
     const auto badCharacter =
         std::find_if(title.cbegin(), title.cend(), [&](QChar c) { return forbidden.contains(c); });
@@ -126,7 +128,7 @@ QStringList TemplateStore::templateNames() const
     if (m_style == PathStyle::Posix)
         filters |= QDir::Hidden | QDir::CaseSensitive; // ".net.tmp" is a title, not a hidden file
     QStringList names;
-    const QStringList files = QDir(m_folder).entryList({u"*.tmp"_qs}, filters, QDir::Unsorted);
+    const QStringList files = QDir(m_folder).entryList({u"*.tmp"_s}, filters, QDir::Unsorted);
     const QDir folder(m_folder);
     for (const QString &file : files) {
         // A link counts by what it points to: only a regular file is a

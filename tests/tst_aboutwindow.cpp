@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestAboutWindow : public QObject
 {
     Q_OBJECT
@@ -25,17 +27,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("text");
         QTest::newRow("name and version")
-            << u"Label1"_qs << QStringLiteral("NeatTessel Ver." TESSEL_VERSION);
-        QTest::newRow("author") << u"Label2"_qs << u"作成者：NeatTessel の開発者"_qs;
+            << u"Label1"_s << QStringLiteral("NeatTessel Ver." TESSEL_VERSION);
+        QTest::newRow("author") << u"Label2"_s << u"作成者：NeatTessel の開発者"_s;
         QTest::newRow("development environment")
-            << u"Label3"_qs << u"開発環境：C++20 / Qt 6 (Debian 12)"_qs;
-        QTest::newRow("web site") << u"Label4"_qs << u"Webサイト：なし（公開していません）"_qs;
-        QTest::newRow("mail address")
-            << u"Label5"_qs << u"Mailアドレス：なし（公開していません）"_qs;
+            << u"Label3"_s << u"開発環境：C++20 / Qt 6 (Debian 12)"_s;
+        QTest::newRow("web site") << u"Label4"_s << u"Webサイト：なし（公開していません）"_s;
+        QTest::newRow("mail address") << u"Label5"_s << u"Mailアドレス：なし（公開していません）"_s;
         QTest::newRow("first remark")
-            << u"Label6"_qs << u"ソースがほしい方はメールまたはBBSにカキコしてください。"_qs;
+            << u"Label6"_s << u"ソースがほしい方はメールまたはBBSにカキコしてください。"_s;
         QTest::newRow("second remark")
-            << u"Label7"_qs << u"ソースが汚くてもいいなら差し上げます。（＾＾；）"_qs;
+            << u"Label7"_s << u"ソースが汚くてもいいなら差し上げます。（＾＾；）"_s;
     }
 
     // Each line exactly, in the caption's window.
@@ -43,8 +44,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, label);
         QFETCH(QString, text);
-        AboutWindow window(u":/title.png"_qs, u":/icon.png"_qs);
-        QCOMPARE(window.windowTitle(), u"バージョン情報"_qs);
+        AboutWindow window(u":/title.png"_s, u":/icon.png"_s);
+        QCOMPARE(window.windowTitle(), u"バージョン情報"_s);
         const auto *const shown = window.findChild<QLabel *>(label);
         QVERIFY(shown);
         QCOMPARE(shown->text(), text);
@@ -54,22 +55,22 @@ private Q_SLOTS:
     void showsPicturesAndWholeLinesAgainAfterClosing()
     {
         for (int opening = 1; opening <= 2; ++opening) {
-            QPointer window = new AboutWindow(u":/title.png"_qs, u":/icon.png"_qs);
+            QPointer window = new AboutWindow(u":/title.png"_s, u":/icon.png"_s);
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window));
             // Centred with its frame (the windows platform under Wine has one).
             const QPoint offset =
                 window->frameGeometry().center() - window->screen()->availableGeometry().center();
             QVERIFY2(offset.manhattanLength() <= 2,
-                     qPrintable(u"off centre by (%1, %2)"_qs.arg(offset.x()).arg(offset.y())));
-            for (const auto &[name, picture] : {std::pair{u"imgTitle"_qs, u":/title.png"_qs},
-                                                std::pair{u"imgIcon"_qs, u":/icon.png"_qs}}) {
+                     qPrintable(u"off centre by (%1, %2)"_s.arg(offset.x()).arg(offset.y())));
+            for (const auto &[name, picture] : {std::pair{u"imgTitle"_s, u":/title.png"_s},
+                                                std::pair{u"imgIcon"_s, u":/icon.png"_s}}) {
                 auto *image = window->findChild<PictureButton *>(name);
                 QVERIFY2(image && image->picture() == picture, qPrintable(name));
                 const QImage drawn = image->grab().toImage();
                 QImage blank(drawn.size(), drawn.format());
                 blank.fill(drawn.pixelColor(0, 0));
-                QVERIFY2(drawn != blank, qPrintable(name + u" is blank"_qs));
+                QVERIFY2(drawn != blank, qPrintable(name + u" is blank"_s));
             }
             for (const QLabel *label : window->findChildren<QLabel *>())
                 QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),

@@ -14,6 +14,8 @@
 #include <QListWidget>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 enum class How { Click, Press };
@@ -62,7 +64,7 @@ private Q_SLOTS:
     {
         QVERIFY(makeHome());
         ReadmeSettings stored = ReadmeSettings::atStartup();
-        stored.txtTitle = u"保存済み"_qs;
+        stored.txtTitle = u"保存済み"_s;
         QVERIFY(CoreFixtures::saveTemplate(m_temp->templateStore(), stored).written());
     }
 
@@ -81,21 +83,21 @@ private Q_SLOTS:
                             const QString &button, const QString &name) {
             QTest::newRow(what) << page << opener << button << name;
         };
-        row("Next", 0, {}, u"imgNext"_qs, u"Next"_qs);
-        row("Back", 2, {}, u"imgBack"_qs, u"Back"_qs);
-        row("Preview", 1, {}, u"imgPre"_qs, u"Preview"_qs);
-        row("title picture", 0, {}, u"imgTitle"_qs, u"バージョン情報"_qs);
-        row("load a template", 0, {}, u"lbltmp"_qs, u"テンプレートをロードする"_qs);
-        row(">", 3, {}, u"lbl2Right"_qs, u"選んだ項目を右へ移す"_qs);
-        row("<", 3, {}, u"lbl2Left"_qs, u"選んだ項目を左へ戻す"_qs);
-        row(">>", 3, {}, u"lbl2Right2"_qs, u"すべての項目を右へ移す"_qs);
-        row("<<", 3, {}, u"lbl2Left2"_qs, u"すべての項目を左へ戻す"_qs);
-        row("Add", 3, {}, u"lbl2Add"_qs, u"項目を追加する"_qs);
-        row("...", 4, {}, u"lblDir"_qs, u"保存先を選ぶ"_qs);
-        row("template picker OK", 0, u"lbltmp"_qs, u"imgOK"_qs, u"OK"_qs);
-        row("template picker Cancel", 0, u"lbltmp"_qs, u"imgCancel"_qs, u"Cancel"_qs);
-        row("save-folder picker OK", 4, u"lblDir"_qs, u"imgOK"_qs, u"OK"_qs);
-        row("save-folder picker Cancel", 4, u"lblDir"_qs, u"imgCancel"_qs, u"Cancel"_qs);
+        row("Next", 0, {}, u"imgNext"_s, u"Next"_s);
+        row("Back", 2, {}, u"imgBack"_s, u"Back"_s);
+        row("Preview", 1, {}, u"imgPre"_s, u"Preview"_s);
+        row("title picture", 0, {}, u"imgTitle"_s, u"バージョン情報"_s);
+        row("load a template", 0, {}, u"lbltmp"_s, u"テンプレートをロードする"_s);
+        row(">", 3, {}, u"lbl2Right"_s, u"選んだ項目を右へ移す"_s);
+        row("<", 3, {}, u"lbl2Left"_s, u"選んだ項目を左へ戻す"_s);
+        row(">>", 3, {}, u"lbl2Right2"_s, u"すべての項目を右へ移す"_s);
+        row("<<", 3, {}, u"lbl2Left2"_s, u"すべての項目を左へ戻す"_s);
+        row("Add", 3, {}, u"lbl2Add"_s, u"項目を追加する"_s);
+        row("...", 4, {}, u"lblDir"_s, u"保存先を選ぶ"_s);
+        row("template picker OK", 0, u"lbltmp"_s, u"imgOK"_s, u"OK"_s);
+        row("template picker Cancel", 0, u"lbltmp"_s, u"imgCancel"_s, u"Cancel"_s);
+        row("save-folder picker OK", 4, u"lblDir"_s, u"imgOK"_s, u"OK"_s);
+        row("save-folder picker Cancel", 4, u"lblDir"_s, u"imgCancel"_s, u"Cancel"_s);
     }
 
     void buttonsArePushButtonsThatPress()
@@ -128,10 +130,10 @@ private Q_SLOTS:
     // A picture that is no button is a named graphic, not a filler.
     void pictureThatIsNoButtonIsAGraphic()
     {
-        QWidget *const title = prepare(0, u"lbltmp"_qs, u"imgTitle"_qs);
+        QWidget *const title = prepare(0, u"lbltmp"_s, u"imgTitle"_s);
         QVERIFY(title);
         QCOMPARE(accessible(title)->role(), QAccessible::Graphic);
-        QCOMPARE(accessible(title)->text(QAccessible::Name), u"NeatTessel"_qs);
+        QCOMPARE(accessible(title)->text(QAccessible::Name), u"NeatTessel"_s);
     }
 
     void windowsAreWindows_data()
@@ -139,11 +141,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("opener");
         QTest::addColumn<QString>("window");
-        QTest::newRow("main window") << 0 << QString() << u"frmMain"_qs;
-        QTest::newRow("preview") << 0 << u"imgPre"_qs << u"frmPreview"_qs;
-        QTest::newRow("about") << 0 << u"imgTitle"_qs << u"frmVersion"_qs;
-        QTest::newRow("template picker") << 0 << u"lbltmp"_qs << u"frmTemplate"_qs;
-        QTest::newRow("save-folder picker") << 4 << u"lblDir"_qs << u"frmSave"_qs;
+        QTest::newRow("main window") << 0 << QString() << u"frmMain"_s;
+        QTest::newRow("preview") << 0 << u"imgPre"_s << u"frmPreview"_s;
+        QTest::newRow("about") << 0 << u"imgTitle"_s << u"frmVersion"_s;
+        QTest::newRow("template picker") << 0 << u"lbltmp"_s << u"frmTemplate"_s;
+        QTest::newRow("save-folder picker") << 4 << u"lblDir"_s << u"frmSave"_s;
     }
 
     void windowsAreWindows()
@@ -166,8 +168,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("opener");
         for (int page = 0; page < 5; ++page)
             QTest::addRow("page %d", page) << page << QString();
-        QTest::newRow("template picker") << 0 << u"lbltmp"_qs;
-        QTest::newRow("save-folder picker") << 4 << u"lblDir"_qs;
+        QTest::newRow("template picker") << 0 << u"lbltmp"_s;
+        QTest::newRow("save-folder picker") << 4 << u"lblDir"_s;
     }
 
     void everyControlIsNamed()
@@ -195,8 +197,8 @@ private Q_SLOTS:
         QString read;
         for (int i = 0; i < window->childCount(); ++i)
             read += window->child(i)->text(QAccessible::Name);
-        QVERIFY2(read.contains(u"This Soft is Read Me Maker..."_qs), qPrintable(read));
-        QVERIFY2(read.contains(u"Welcome to Tessel、タイトル設定1、タイトル設定2"_qs),
+        QVERIFY2(read.contains(u"This Soft is Read Me Maker..."_s), qPrintable(read));
+        QVERIFY2(read.contains(u"Welcome to Tessel、タイトル設定1、タイトル設定2"_s),
                  qPrintable(read));
     }
 
@@ -211,10 +213,10 @@ private:
             return nullptr;
         goToPage(WizardPage(page));
         if (page == int(WizardPage::Sections)) {
-            auto *const left = child<QListWidget>(u"list2Left"_qs);
-            auto *const right = child<QListWidget>(u"List2Right"_qs);
+            auto *const left = child<QListWidget>(u"list2Left"_s);
+            auto *const right = child<QListWidget>(u"List2Right"_s);
             selectFirst(left);
-            click(u"lbl2Right"_qs);
+            click(u"lbl2Right"_s);
             selectFirst(left);
             selectFirst(right);
         }
@@ -224,7 +226,7 @@ private:
             window = otherWindow();
             if (!window)
                 return nullptr;
-            if (auto *const templates = window->findChild<QListWidget *>(u"listTemplate"_qs))
+            if (auto *const templates = window->findChild<QListWidget *>(u"listTemplate"_s))
                 selectFirst(templates);
         }
         return button.isEmpty() ? window : window->findChild<QWidget *>(button);
@@ -242,7 +244,7 @@ private:
 
     void act(QWidget *button, How how)
     {
-        const QueuedAnswers answers({{true, u"新しい項目"_qs}});
+        const QueuedAnswers answers({{true, u"新しい項目"_s}});
         if (how == How::Click)
             QTest::mouseClick(button, Qt::LeftButton);
         else
@@ -261,7 +263,7 @@ private:
         }
         windows.sort();
         const ReadmeSettings s = m_window->settings();
-        return {u"page %1"_qs.arg(int(m_window->wizardPage())),
+        return {u"page %1"_s.arg(int(m_window->wizardPage())),
                 windows.join(u' '),
                 s.txtTitle,
                 s.list2Left.join(u'|'),

@@ -20,6 +20,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The text and drop-down fields, each with the answer it shows.
@@ -32,13 +34,13 @@ struct TextControl
 const QList<TextControl> &fields()
 {
     static const QList<TextControl> all = {
-        {u"txtTitle"_qs, &ReadmeSettings::txtTitle}, {u"txtName"_qs, &ReadmeSettings::txtName},
-        {u"txtVer"_qs, &ReadmeSettings::txtVer},     {u"txtDiary"_qs, &ReadmeSettings::txtDiary},
-        {u"cmbDousa"_qs, &ReadmeSettings::cmbDousa}, {u"cmbHissu"_qs, &ReadmeSettings::cmbHissu},
-        {u"cmbSoft"_qs, &ReadmeSettings::cmbSoft},   {u"cmbTF"_qs, &ReadmeSettings::cmbTF},
-        {u"txtURL"_qs, &ReadmeSettings::txtURL},     {u"txtMail"_qs, &ReadmeSettings::txtMail},
-        {u"cmbKakko"_qs, &ReadmeSettings::cmbKakko}, {u"cmbLine"_qs, &ReadmeSettings::cmbLine},
-        {u"cmbFile"_qs, &ReadmeSettings::cmbFile},   {u"txtPath"_qs, &ReadmeSettings::txtPath},
+        {u"txtTitle"_s, &ReadmeSettings::txtTitle}, {u"txtName"_s, &ReadmeSettings::txtName},
+        {u"txtVer"_s, &ReadmeSettings::txtVer},     {u"txtDiary"_s, &ReadmeSettings::txtDiary},
+        {u"cmbDousa"_s, &ReadmeSettings::cmbDousa}, {u"cmbHissu"_s, &ReadmeSettings::cmbHissu},
+        {u"cmbSoft"_s, &ReadmeSettings::cmbSoft},   {u"cmbTF"_s, &ReadmeSettings::cmbTF},
+        {u"txtURL"_s, &ReadmeSettings::txtURL},     {u"txtMail"_s, &ReadmeSettings::txtMail},
+        {u"cmbKakko"_s, &ReadmeSettings::cmbKakko}, {u"cmbLine"_s, &ReadmeSettings::cmbLine},
+        {u"cmbFile"_s, &ReadmeSettings::cmbFile},   {u"txtPath"_s, &ReadmeSettings::txtPath},
     };
     return all;
 }
@@ -46,7 +48,7 @@ const QList<TextControl> &fields()
 // Longer than the 32,767 characters a Qt line edit holds by default.
 QString longText(QChar fill)
 {
-    return QString(40'000, fill) + u"end"_qs;
+    return QString(40'000, fill) + u"end"_s;
 }
 
 } // namespace
@@ -110,7 +112,7 @@ private Q_SLOTS:
     // The input box of Add takes a heading of any length too.
     void addedHeadingOfAnyLength()
     {
-        showPageOf(u"List2Right"_qs);
+        showPageOf(u"List2Right"_s);
         QGuiApplication::clipboard()->setText(longText(u'c'));
         QTimer::singleShot(0, this, [] {
             auto *const box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
@@ -118,7 +120,7 @@ private Q_SLOTS:
             QTest::keyClick(box->findChild<QLineEdit *>(), Qt::Key_V, Qt::ControlModifier);
             box->accept();
         });
-        QTest::mouseClick(child(u"lbl2Add"_qs), Qt::LeftButton);
+        QTest::mouseClick(child(u"lbl2Add"_s), Qt::LeftButton);
         QCOMPARE(m_window->settings().List2Right.value(0).size(), longText(u'c').size());
     }
 
@@ -128,24 +130,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("focus"); // the field the user is in
         QTest::addColumn<int>("notches");
         QTest::addColumn<QString>("value"); // after the wheel; "typed" stands for the typed text
-        const QString typed = u"typed"_qs;
+        const QString typed = u"typed"_s;
         const struct
         {
             QString field, other;
         } pages[] = {
-            {u"cmbDousa"_qs, u"txtURL"_qs},  {u"cmbHissu"_qs, u"cmbDousa"_qs},
-            {u"cmbSoft"_qs, u"txtMail"_qs},  {u"cmbTF"_qs, u"cmbSoft"_qs},
-            {u"cmbKakko"_qs, u"txtPath"_qs}, {u"cmbLine"_qs, u"cmbFile"_qs},
-            {u"cmbFile"_qs, u"txtPath"_qs},
+            {u"cmbDousa"_s, u"txtURL"_s},  {u"cmbHissu"_s, u"cmbDousa"_s},
+            {u"cmbSoft"_s, u"txtMail"_s},  {u"cmbTF"_s, u"cmbSoft"_s},
+            {u"cmbKakko"_s, u"txtPath"_s}, {u"cmbLine"_s, u"cmbFile"_s},
+            {u"cmbFile"_s, u"txtPath"_s},
         };
         // Two notches: the first could hand the field the focus.
         for (const auto &[field, other] : pages)
             QTest::addRow("%s, the user in %s", qPrintable(field), qPrintable(other))
                 << field << other << 2 << typed;
         QTest::newRow("cmbDousa, the user in it, steps")
-            << u"cmbDousa"_qs << u"cmbDousa"_qs << 1 << ChoiceLists::testedEnvironments().at(1);
+            << u"cmbDousa"_s << u"cmbDousa"_s << 1 << ChoiceLists::testedEnvironments().at(1);
         QTest::newRow("cmbFile, the user in it, steps")
-            << u"cmbFile"_qs << u"cmbFile"_qs << 1 << ChoiceLists::fileNames().at(1);
+            << u"cmbFile"_s << u"cmbFile"_s << 1 << ChoiceLists::fileNames().at(1);
     }
 
     // The user types into a drop-down field, goes on to another field, and
@@ -156,7 +158,7 @@ private Q_SLOTS:
         QFETCH(QString, focus);
         QFETCH(int, notches);
         QFETCH(QString, value);
-        const QString typed = u"Windows 11"_qs;
+        const QString typed = u"Windows 11"_s;
         auto *const combo = qobject_cast<QComboBox *>(showPageOf(field));
         QTest::mouseClick(combo->lineEdit(), Qt::LeftButton);
         QTest::keyClick(combo->lineEdit(), Qt::Key_A, Qt::ControlModifier);
@@ -166,7 +168,7 @@ private Q_SLOTS:
         const ReadmeSettings before = m_window->settings();
 
         UserInput::turnWheel(combo, notches);
-        QCOMPARE(combo->currentText(), value == u"typed"_qs ? typed : value);
+        QCOMPARE(combo->currentText(), value == u"typed"_s ? typed : value);
         if (other != combo) {
             QCOMPARE(m_window->settings(), before);
             QVERIFY(!combo->hasFocus());
@@ -180,10 +182,10 @@ private Q_SLOTS:
         QTest::addColumn<QList<int>>("values"); // at start, then after each press
         const QList<int> ticked = {1, 0, 1, 0, 1};
         const QList<int> grayed = {2, 1, 0, 1, 0};
-        QTest::newRow("chkTemp, clicks") << u"chkTemp"_qs << false << ticked;
-        QTest::newRow("chkTemp, Space") << u"chkTemp"_qs << true << ticked;
-        QTest::newRow("chkEdit, grayed at start, clicks") << u"chkEdit"_qs << false << grayed;
-        QTest::newRow("chkEdit, grayed at start, Space") << u"chkEdit"_qs << true << grayed;
+        QTest::newRow("chkTemp, clicks") << u"chkTemp"_s << false << ticked;
+        QTest::newRow("chkTemp, Space") << u"chkTemp"_s << true << ticked;
+        QTest::newRow("chkEdit, grayed at start, clicks") << u"chkEdit"_s << false << grayed;
+        QTest::newRow("chkEdit, grayed at start, Space") << u"chkEdit"_s << true << grayed;
     }
 
     // Only the program grays a box; the user toggles it between 0 and 1.
@@ -195,7 +197,7 @@ private Q_SLOTS:
         auto *const check = qobject_cast<QCheckBox *>(showPageOf(box));
         const auto value = [&] {
             const ReadmeSettings s = m_window->settings();
-            return int(box == u"chkTemp"_qs ? s.chkTemp : s.chkEdit);
+            return int(box == u"chkTemp"_s ? s.chkTemp : s.chkEdit);
         };
         QList<int> seen = {value()};
         for (qsizetype i = 1; i < values.size(); ++i) {
@@ -218,15 +220,14 @@ private Q_SLOTS:
         QTest::addColumn<int>("pageAfter");
         QTest::addColumn<int>("holds");
         const int space = Qt::Key_Space;
-        QTest::newRow("Enter on Next") << 0 << u"imgNext"_qs << int(Qt::Key_Return) << 1 << 1;
-        QTest::newRow("Space on Next") << 0 << u"imgNext"_qs << space << 1 << 1;
-        QTest::newRow("keypad Enter on Back") << 4 << u"imgBack"_qs << int(Qt::Key_Enter) << 3 << 1;
-        QTest::newRow("Space on >>") << 3 << u"lbl2Right2"_qs << space << 3 << 1;
-        QTest::newRow("Enter on <<") << 3 << u"lbl2Left2"_qs << int(Qt::Key_Return) << 3 << 1;
-        QTest::newRow("Space on chkTemp") << 4 << u"chkTemp"_qs << space << 4 << 1;
-        QTest::newRow("Enter on Next, twice")
-            << 0 << u"imgNext"_qs << int(Qt::Key_Return) << 2 << 2;
-        QTest::newRow("Space on chkEdit, twice") << 4 << u"chkEdit"_qs << space << 4 << 2;
+        QTest::newRow("Enter on Next") << 0 << u"imgNext"_s << int(Qt::Key_Return) << 1 << 1;
+        QTest::newRow("Space on Next") << 0 << u"imgNext"_s << space << 1 << 1;
+        QTest::newRow("keypad Enter on Back") << 4 << u"imgBack"_s << int(Qt::Key_Enter) << 3 << 1;
+        QTest::newRow("Space on >>") << 3 << u"lbl2Right2"_s << space << 3 << 1;
+        QTest::newRow("Enter on <<") << 3 << u"lbl2Left2"_s << int(Qt::Key_Return) << 3 << 1;
+        QTest::newRow("Space on chkTemp") << 4 << u"chkTemp"_s << space << 4 << 1;
+        QTest::newRow("Enter on Next, twice") << 0 << u"imgNext"_s << int(Qt::Key_Return) << 2 << 2;
+        QTest::newRow("Space on chkEdit, twice") << 4 << u"chkEdit"_s << space << 4 << 2;
     }
 
     // Each time the key is held down the focused control presses once.
@@ -245,7 +246,7 @@ private Q_SLOTS:
         const Qt::KeyboardModifiers modifiers =
             key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
         for (int i = 0; i < holds; ++i)
-            HeldKey::hold(Qt::Key(key), modifiers, key == Qt::Key_Space ? u" "_qs : u"\r"_qs);
+            HeldKey::hold(Qt::Key(key), modifiers, key == Qt::Key_Space ? u" "_s : u"\r"_s);
         QCOMPARE(clicks.size(), holds);
         QCOMPARE(int(m_window->wizardPage()), pageAfter);
     }

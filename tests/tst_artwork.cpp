@@ -5,6 +5,8 @@
 #include <QImageReader>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The largest difference in any channel of any pixel, or -1 when the sizes
@@ -41,14 +43,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("svg");
         QTest::addColumn<QString>("png");
         QTest::addColumn<int>("scale");
-        const QDir sources(QStringLiteral(TESSEL_RESOURCES));
-        const QStringList names = sources.entryList({u"*.svg"_qs}, QDir::Files, QDir::Name);
+        const QDir sources(QString::fromUtf8(TESSEL_RESOURCES));
+        const QStringList names = sources.entryList({u"*.svg"_s}, QDir::Files, QDir::Name);
         QVERIFY(names.size() >= 7);
         for (const QString &name : names) {
-            for (int scale : SvgArtwork::kScales) {
+            for (int scale : SvgArtwork::Scales) {
                 const QString png = SvgArtwork::pngName(name, scale);
                 QTest::newRow(qPrintable(png))
-                    << sources.filePath(name) << sources.filePath(u"png/"_qs + png) << scale;
+                    << sources.filePath(name) << sources.filePath(u"png/"_s + png) << scale;
             }
         }
     }
@@ -61,13 +63,13 @@ private Q_SLOTS:
         const QImage shipped = QImage(png).convertToFormat(QImage::Format_ARGB32);
         const int worst = worstDifference(SvgArtwork::render(svg, scale), shipped);
         QVERIFY2(worst >= 0 && worst <= 4,
-                 qPrintable(u"differs by up to "_qs + QString::number(worst)));
+                 qPrintable(u"differs by up to "_s + QString::number(worst)));
     }
 
     void icoMatchesSvg_data()
     {
         QTest::addColumn<int>("size");
-        for (int size : SvgArtwork::kIconSizes)
+        for (int size : SvgArtwork::IconSizes)
             QTest::addRow("icon.ico %dx%d", size, size) << size;
     }
 
@@ -75,19 +77,19 @@ private Q_SLOTS:
     void icoMatchesSvg()
     {
         QFETCH(int, size);
-        const QDir sources(QStringLiteral(TESSEL_RESOURCES));
-        QImageReader reader(sources.filePath(SvgArtwork::kIconFile.toString()), "ico");
-        QCOMPARE(reader.imageCount(), int(std::size(SvgArtwork::kIconSizes)));
-        const int index = int(
-            std::find(std::begin(SvgArtwork::kIconSizes), std::end(SvgArtwork::kIconSizes), size)
-            - std::begin(SvgArtwork::kIconSizes));
+        const QDir sources(QString::fromUtf8(TESSEL_RESOURCES));
+        QImageReader reader(sources.filePath(SvgArtwork::IconFile.toString()), "ico");
+        QCOMPARE(reader.imageCount(), int(std::size(SvgArtwork::IconSizes)));
+        const int index =
+            int(std::find(std::begin(SvgArtwork::IconSizes), std::end(SvgArtwork::IconSizes), size)
+                - std::begin(SvgArtwork::IconSizes));
         QVERIFY(reader.jumpToImage(index));
         const QImage shipped = reader.read().convertToFormat(QImage::Format_ARGB32);
-        const QImage expected = SvgArtwork::renderAt(
-            sources.filePath(SvgArtwork::kIconSource.toString()), {size, size});
+        const QImage expected =
+            SvgArtwork::renderAt(sources.filePath(SvgArtwork::IconSource.toString()), {size, size});
         const int worst = worstDifference(expected, shipped);
         QVERIFY2(worst >= 0 && worst <= 4,
-                 qPrintable(u"differs by up to "_qs + QString::number(worst)));
+                 qPrintable(u"differs by up to "_s + QString::number(worst)));
     }
 };
 

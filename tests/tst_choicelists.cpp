@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // What the drop-down fields and the list of available headings offer right
 // after start: each control shows its whole list in order, as long as it
 // is, from the first entry (its value) to the last. The entries whose characters look like others
@@ -29,22 +31,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
 
-        QTest::newRow("cmbKakko") << u"cmbKakko"_qs << ChoiceLists::bracketStyles() << 4
-                                  << u"【 】"_qs << u"☆☆"_qs;
-        QTest::newRow("cmbLine") << u"cmbLine"_qs << ChoiceLists::lineStyles() << 5
-                                 << QString(18, u'-') << u"_/_/_/_/_/_/_/_/_/_/_/"_qs;
-        QTest::newRow("cmbFile") << u"cmbFile"_qs << ChoiceLists::fileNames() << 5 << u"ReadMe"_qs
-                                 << u"読め！"_qs;
-        QTest::newRow("list2Left") << u"list2Left"_qs << ChoiceLists::availableHeadings() << 8
-                                   << u"はじめに"_qs << u"VerUp履歴"_qs;
-        QTest::newRow("cmbDousa") << u"cmbDousa"_qs << ChoiceLists::testedEnvironments() << 6
-                                  << u"Windows95"_qs << u"WindowsXP"_qs;
-        QTest::newRow("cmbHissu") << u"cmbHissu"_qs << ChoiceLists::requiredEnvironments() << 8
-                                  << u"Windows9x系のみ"_qs << u"WindowsXPのみ"_qs;
-        QTest::newRow("cmbSoft") << u"cmbSoft"_qs << ChoiceLists::softwareKinds() << 6
-                                 << u"フリーウェア"_qs << u"体験版"_qs;
-        QTest::newRow("cmbTF") << u"cmbTF"_qs << ChoiceLists::redistributionTerms() << 5
-                               << u"事前に連絡"_qs << u"要相談"_qs;
+        QTest::newRow("cmbKakko") << u"cmbKakko"_s << ChoiceLists::bracketStyles() << 4
+                                  << u"【 】"_s << u"☆☆"_s;
+        QTest::newRow("cmbLine") << u"cmbLine"_s << ChoiceLists::lineStyles() << 5
+                                 << QString(18, u'-') << u"_/_/_/_/_/_/_/_/_/_/_/"_s;
+        QTest::newRow("cmbFile") << u"cmbFile"_s << ChoiceLists::fileNames() << 5 << u"ReadMe"_s
+                                 << u"読め！"_s;
+        QTest::newRow("list2Left") << u"list2Left"_s << ChoiceLists::availableHeadings() << 8
+                                   << u"はじめに"_s << u"VerUp履歴"_s;
+        QTest::newRow("cmbDousa") << u"cmbDousa"_s << ChoiceLists::testedEnvironments() << 6
+                                  << u"Windows95"_s << u"WindowsXP"_s;
+        QTest::newRow("cmbHissu") << u"cmbHissu"_s << ChoiceLists::requiredEnvironments() << 8
+                                  << u"Windows9x系のみ"_s << u"WindowsXPのみ"_s;
+        QTest::newRow("cmbSoft") << u"cmbSoft"_s << ChoiceLists::softwareKinds() << 6
+                                 << u"フリーウェア"_s << u"体験版"_s;
+        QTest::newRow("cmbTF") << u"cmbTF"_s << ChoiceLists::redistributionTerms() << 5
+                               << u"事前に連絡"_s << u"要相談"_s;
     }
 
     // A drop-down field shows its first entry; the list has none selected.

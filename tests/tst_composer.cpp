@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace ReadmeComposer;
 using CoreFixtures::readFile;
 using CoreFixtures::sampleToolAnswers;
@@ -18,8 +20,8 @@ namespace {
 ReadmeSettings emptyAnswers()
 {
     ReadmeSettings s;
-    s.cmbKakko = u"【 】"_qs;
-    s.cmbLine = u"-"_qs;
+    s.cmbKakko = u"【 】"_s;
+    s.cmbLine = u"-"_s;
     return s;
 }
 
@@ -46,11 +48,11 @@ private Q_SLOTS:
             u"【メールアドレス】\r\n"
             u"------------------------------------------------------------------------\r\n"
             u"【はじめに】\r\n\r\n\r\n\r\n"
-            u"【注意事項】\r\n\r\n\r\n\r\n"_qs;
+            u"【注意事項】\r\n\r\n\r\n\r\n"_s;
         const QString text = compose(sampleToolAnswers());
         QCOMPARE(text, expected);
         QCOMPARE(text.size(), 380);
-        QCOMPARE(text.count(u"\r\n"_qs), 20);
+        QCOMPARE(text.count(u"\r\n"_s), 20);
         QCOMPARE(Cp932Codec::encode(text).bytes.size(), 469);
     }
 
@@ -65,33 +67,33 @@ private Q_SLOTS:
 
         const QString rule72 = QString(72, u'-');
         QTest::newRow("no headings: ends with the second rule")
-            << u"【 】"_qs << u"------------------"_qs << QStringList() << rule72
-            << u"【   ソフト名   】"_qs << rule72 + u"\r\n"_qs;
+            << u"【 】"_s << u"------------------"_s << QStringList() << rule72
+            << u"【   ソフト名   】"_s << rule72 + u"\r\n"_s;
         QTest::newRow("same heading twice gives two blocks")
-            << u"＜＞"_qs << u"=================="_qs << QStringList{u"謝辞"_qs, u"謝辞"_qs}
-            << QString(72, u'=') << u"＜   ソフト名   ＞"_qs
-            << u"＜謝辞＞\r\n\r\n\r\n\r\n＜謝辞＞\r\n\r\n\r\n\r\n"_qs;
+            << u"＜＞"_s << u"=================="_s << QStringList{u"謝辞"_s, u"謝辞"_s}
+            << QString(72, u'=') << u"＜   ソフト名   ＞"_s
+            << u"＜謝辞＞\r\n\r\n\r\n\r\n＜謝辞＞\r\n\r\n\r\n\r\n"_s;
         QTest::newRow("one-character style is both brackets")
-            << u"☆"_qs << u"ab"_qs << QStringList{u"x"_qs} << u"abababab"_qs
-            << u"☆   ソフト名   ☆"_qs << u"☆x☆\r\n\r\n\r\n\r\n"_qs;
+            << u"☆"_s << u"ab"_s << QStringList{u"x"_s} << u"abababab"_s << u"☆   ソフト名   ☆"_s
+            << u"☆x☆\r\n\r\n\r\n\r\n"_s;
         QTest::newRow("only first and last of a long style")
-            << u"≪ 中 ≫"_qs << u"*"_qs << QStringList{u" a "_qs} << u"****"_qs
-            << u"≪   ソフト名   ≫"_qs << u"≪ a ≫\r\n\r\n\r\n\r\n"_qs;
+            << u"≪ 中 ≫"_s << u"*"_s << QStringList{u" a "_s} << u"****"_s << u"≪   ソフト名   ≫"_s
+            << u"≪ a ≫\r\n\r\n\r\n\r\n"_s;
         QTest::newRow("empty style: no brackets")
-            << QString() << u"－－－－－－－－－"_qs << QStringList{u"h"_qs} << QString(36, u'－')
-            << u"   ソフト名   "_qs << u"h\r\n\r\n\r\n\r\n"_qs;
+            << QString() << u"－－－－－－－－－"_s << QStringList{u"h"_s} << QString(36, u'－')
+            << u"   ソフト名   "_s << u"h\r\n\r\n\r\n\r\n"_s;
         QTest::newRow("empty line style: empty rules")
-            << u"【 】"_qs << QString() << QStringList() << QString() << u"【   ソフト名   】"_qs
-            << u"【メールアドレス】\r\n\r\n"_qs;
+            << u"【 】"_s << QString() << QStringList() << QString() << u"【   ソフト名   】"_s
+            << u"【メールアドレス】\r\n\r\n"_s;
         QTest::newRow("22-character line style four times")
-            << u"【 】"_qs << u"_/_/_/_/_/_/_/_/_/_/_/"_qs << QStringList() << u"_/"_qs.repeated(44)
-            << u"【   ソフト名   】"_qs << u"_/"_qs.repeated(44) + u"\r\n"_qs;
+            << u"【 】"_s << u"_/_/_/_/_/_/_/_/_/_/_/"_s << QStringList() << u"_/"_s.repeated(44)
+            << u"【   ソフト名   】"_s << u"_/"_s.repeated(44) + u"\r\n"_s;
         QTest::newRow("character beyond U+FFFF is one bracket")
-            << u"😀x🎉"_qs << u"-"_qs << QStringList{u"h"_qs} << u"----"_qs << u"😀   ソフト名   🎉"_qs
-            << u"😀h🎉\r\n\r\n\r\n\r\n"_qs;
+            << u"😀x🎉"_s << u"-"_s << QStringList{u"h"_s} << u"----"_s << u"😀   ソフト名   🎉"_s
+            << u"😀h🎉\r\n\r\n\r\n\r\n"_s;
         QTest::newRow("single character beyond U+FFFF")
-            << u"😀"_qs << u"-"_qs << QStringList{u"h"_qs} << u"----"_qs << u"😀   ソフト名   😀"_qs
-            << u"😀h😀\r\n\r\n\r\n\r\n"_qs;
+            << u"😀"_s << u"-"_s << QStringList{u"h"_s} << u"----"_s << u"😀   ソフト名   😀"_s
+            << u"😀h😀\r\n\r\n\r\n\r\n"_s;
     }
 
     void layout()
@@ -108,7 +110,7 @@ private Q_SLOTS:
         s.cmbLine = line;
         s.List2Right = headings;
         const QString text = compose(s);
-        const QStringList lines = text.split(u"\r\n"_qs);
+        const QStringList lines = text.split(u"\r\n"_s);
         QCOMPARE(lines.size(), 12 + 4 * headings.size() + 1);
         QCOMPARE(lines.first(), expectedRule);
         QCOMPARE(lines.at(11), expectedRule);
@@ -119,14 +121,14 @@ private Q_SLOTS:
     void valuesAreVerbatim()
     {
         ReadmeSettings s = emptyAnswers();
-        s.txtName = u"  spaced  "_qs;
-        s.txtMail = u"a\r\nb"_qs;
-        s.List2Right = {u" 見出し "_qs};
-        const QStringList lines = compose(s).split(u"\r\n"_qs);
-        QCOMPARE(lines.at(2), u"【    作成者    】  spaced  "_qs);
-        QCOMPARE(lines.at(10), u"【メールアドレス】a"_qs);
-        QCOMPARE(lines.at(11), u"b"_qs);
-        QCOMPARE(lines.at(13), u"【 見出し 】"_qs);
+        s.txtName = u"  spaced  "_s;
+        s.txtMail = u"a\r\nb"_s;
+        s.List2Right = {u" 見出し "_s};
+        const QStringList lines = compose(s).split(u"\r\n"_s);
+        QCOMPARE(lines.at(2), u"【    作成者    】  spaced  "_s);
+        QCOMPARE(lines.at(10), u"【メールアドレス】a"_s);
+        QCOMPARE(lines.at(11), u"b"_s);
+        QCOMPARE(lines.at(13), u"【 見出し 】"_s);
     }
 
     void manyHeadingsHaveNoSixteenBitLimit()
@@ -135,9 +137,9 @@ private Q_SLOTS:
         for (int i = 0; i < 40000; ++i)
             s.List2Right.append(QString::number(i));
         const QString text = compose(s);
-        QCOMPARE(text.count(u"\r\n"_qs), 12 + 4 * 40000);
-        QVERIFY(text.endsWith(u"【39999】\r\n\r\n\r\n\r\n"_qs));
-        QVERIFY(text.contains(u"\r\n【32767】\r\n"_qs));
+        QCOMPARE(text.count(u"\r\n"_s), 12 + 4 * 40000);
+        QVERIFY(text.endsWith(u"【39999】\r\n\r\n\r\n\r\n"_s));
+        QVERIFY(text.contains(u"\r\n【32767】\r\n"_s));
     }
 
 #ifdef TESSEL_SHIPPED_README
@@ -146,25 +148,25 @@ private Q_SLOTS:
     // each chosen heading, are added.
     void shippedReadme_isTheProgramsOwnFrameWithTheSections()
     {
-        const QDir sources(QStringLiteral(TESSEL_DISTRIBUTION));
+        const QDir sources(QString::fromUtf8(TESSEL_DISTRIBUTION));
         const TemplateFormat::ParseResult parsed =
-            TemplateFormat::parseTemplate(readFile(sources.filePath(u"NeatTessel.tmp"_qs)));
+            TemplateFormat::parseTemplate(readFile(sources.filePath(u"NeatTessel.tmp"_s)));
         QVERIFY2(parsed.ok(), qPrintable(parsed.error));
         ReadmeSettings settings = parsed.settings;
         settings.txtPath = sources.path();
         const PreparedFile frame = ReadmeWriter::prepare(settings);
         QVERIFY2(frame.ok(), qPrintable(frame.problem));
 
-        QByteArray shipped = readFile(QStringLiteral(TESSEL_SHIPPED_README));
-        const QStringList sections = sources.entryList({u"*.txt"_qs}, QDir::Files, QDir::Name);
+        QByteArray shipped = readFile(QString::fromUtf8(TESSEL_SHIPPED_README));
+        const QStringList sections = sources.entryList({u"*.txt"_s}, QDir::Files, QDir::Name);
         QCOMPARE(sections.size(), settings.List2Right.size());
         qsizetype at = 0;
         for (qsizetype i = 0; i < sections.size(); ++i) {
             const QByteArray heading =
-                Cp932Codec::encode(u"【"_qs + settings.List2Right.at(i) + u"】\r\n"_qs).bytes;
+                Cp932Codec::encode(u"【"_s + settings.List2Right.at(i) + u"】\r\n"_s).bytes;
             const QByteArray section =
                 Cp932Codec::encode(QString::fromUtf8(readFile(sources.filePath(sections.at(i))))
-                                       .replace(u'\n', u"\r\n"_qs))
+                                       .replace(u'\n', u"\r\n"_s))
                     .bytes;
             at = shipped.indexOf(heading, at);
             QVERIFY2(at >= 0, qPrintable(settings.List2Right.at(i)));

@@ -7,6 +7,8 @@
 
 #include "Wine.h"
 
+using namespace Qt::StringLiterals;
+
 // Checks Cp932Codec against what Windows does, as recorded in
 // cp932-windows.tsv: every BMP code point Windows encodes, and its bytes.
 class TestCp932 : public QObject
@@ -49,7 +51,7 @@ namespace {
 
 void TestCp932::initTestCase()
 {
-    QFile file(QStringLiteral(TESSEL_TEST_DATA "/cp932-windows.tsv"));
+    QFile file(QString::fromUtf8(TESSEL_TEST_DATA "/cp932-windows.tsv"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     while (!file.atEnd()) {
         const QByteArray line = file.readLine().trimmed();
@@ -70,8 +72,7 @@ void TestCp932::encodesEveryBmpCodeLikeWindows()
         if (bytes != m_windows.value(char16_t(cp)) && wrong++ == 0)
             firstWrong = QString::number(cp, 16) + u' ' + QString::fromLatin1(bytes.toHex());
     }
-    QVERIFY2(wrong == 0,
-             qPrintable(QString::number(wrong) + QStringLiteral(" wrong, first ") + firstWrong));
+    QVERIFY2(wrong == 0, qPrintable(QString::number(wrong) + u" wrong, first "_s + firstWrong));
 }
 
 void TestCp932::decodesEveryWindowsCode()
@@ -110,7 +111,7 @@ void TestCp932::decodesLikeTheSystemConverter()
 {
     // Wine refuses the single bytes A0 and FD-FF, which Windows decodes to
     // U+F8F0-U+F8F3 (as cp932-windows.tsv records and the tests above check).
-    const QStringList wineRefuses = {u"a0"_qs, u"fd"_qs, u"fe"_qs, u"ff"_qs};
+    const QStringList wineRefuses = {u"a0"_s, u"fd"_s, u"fe"_s, u"ff"_s};
     QStringList differing;
     int compared = 0;
     for (int code = 0; code <= 0xFCFF; ++code) {
@@ -247,12 +248,12 @@ void TestCp932::describe_data()
     QTest::addColumn<int>("limit");
     QTest::addColumn<QString>("text");
     QTest::newRow("none") << QList<char32_t>{} << 10 << QString();
-    QTest::newRow("emoji and euro") << QList<char32_t>{0x1F600, 0x20AC} << 10
-                                    << QStringLiteral("「😀」(U+1F600)、「€」(U+20AC)");
+    QTest::newRow("emoji and euro")
+        << QList<char32_t>{0x1F600, 0x20AC} << 10 << u"「😀」(U+1F600)、「€」(U+20AC)"_s;
     QTest::newRow("control without glyph")
-        << QList<char32_t>{0x1B, 0xA5} << 10 << QStringLiteral("(U+001B)、「¥」(U+00A5)");
-    QTest::newRow("cut after the limit") << QList<char32_t>{0xA5, 0x2212, 0x20AC} << 2
-                                         << QStringLiteral("「¥」(U+00A5)、「−」(U+2212)、…");
+        << QList<char32_t>{0x1B, 0xA5} << 10 << u"(U+001B)、「¥」(U+00A5)"_s;
+    QTest::newRow("cut after the limit")
+        << QList<char32_t>{0xA5, 0x2212, 0x20AC} << 2 << u"「¥」(U+00A5)、「−」(U+2212)、…"_s;
 }
 
 void TestCp932::describe()

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using CoreFixtures::entriesOf;
 using FinishSequence::Outcome;
 
@@ -38,9 +40,9 @@ void setField(ReadmeSettings &s, const QString &field, const QString &value)
         return;
     }
     const QHash<QString, QString ReadmeSettings::*> members = {
-        {u"txtTitle"_qs, &ReadmeSettings::txtTitle}, {u"txtName"_qs, &ReadmeSettings::txtName},
-        {u"cmbKakko"_qs, &ReadmeSettings::cmbKakko}, {u"cmbFile"_qs, &ReadmeSettings::cmbFile},
-        {u"txtPath"_qs, &ReadmeSettings::txtPath},
+        {u"txtTitle"_s, &ReadmeSettings::txtTitle}, {u"txtName"_s, &ReadmeSettings::txtName},
+        {u"cmbKakko"_s, &ReadmeSettings::cmbKakko}, {u"cmbFile"_s, &ReadmeSettings::cmbFile},
+        {u"txtPath"_s, &ReadmeSettings::txtPath},
     };
     s.*members.value(field) = value;
 }
@@ -61,7 +63,7 @@ private Q_SLOTS:
                                     u"\uFF71\uFF9D\uFF72\uFF9D\uFF7D\uFF84\uFF70\uFF99"));
         QCOMPARE(s.cmbKakko, QString::fromUtf16(u"\u3010 \u3011"));
         QCOMPARE(ChoiceLists::lineStyles().at(3), QString(9, QChar(0xFF0D)));
-        QCOMPARE(ChoiceLists::lineStyles().at(4), u"_/"_qs.repeated(11));
+        QCOMPARE(ChoiceLists::lineStyles().at(4), u"_/"_s.repeated(11));
         QVERIFY(s.List2Right.isEmpty() && s.txtTitle.isEmpty());
         QCOMPARE(s.chkTemp, CheckValue::Ticked);
         QCOMPARE(s.chkEdit, CheckValue::Grayed);
@@ -78,27 +80,26 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message"); // "%1" stands for the folder
 
         const int nothing = int(Outcome::NothingWritten);
-        const QStringList readme{u"ReadMe.txt"_qs};
+        const QStringList readme{u"ReadMe.txt"_s};
         QTest::newRow("start-up values: ReadMe and template .tmp")
-            << QString() << u"out"_qs << 1 << int(Outcome::Finished) << readme
-            << QStringList{u".tmp"_qs} << QString();
+            << QString() << u"out"_s << 1 << int(Outcome::Finished) << readme
+            << QStringList{u".tmp"_s} << QString();
         QTest::newRow("unticked: no template")
-            << u"a/b"_qs << u"out"_qs << 0 << int(Outcome::Finished) << readme << QStringList()
+            << u"a/b"_s << u"out"_s << 0 << int(Outcome::Finished) << readme << QStringList()
             << QString();
-        QTest::newRow("grayed: no template") << u"t"_qs << u"out"_qs << 2 << int(Outcome::Finished)
+        QTest::newRow("grayed: no template") << u"t"_s << u"out"_s << 2 << int(Outcome::Finished)
                                              << readme << QStringList() << QString();
         QTest::newRow("empty folder: the path message")
-            << u"t"_qs << QString() << 1 << nothing << QStringList() << QStringList()
+            << u"t"_s << QString() << 1 << nothing << QStringList() << QStringList()
             << Texts::emptyFolder();
         QTest::newRow("bad title writes not even the ReadMe")
-            << u"a/b"_qs << u"out"_qs << 1 << nothing << QStringList() << QStringList()
+            << u"a/b"_s << u"out"_s << 1 << nothing << QStringList() << QStringList()
             << Texts::holdsCharacter(u'/');
         QTest::newRow("character without a code writes nothing")
-            << u"🎉"_qs << u"out"_qs << 1 << nothing << QStringList() << QStringList()
-            << u"U+1F389"_qs;
+            << u"🎉"_s << u"out"_s << 1 << nothing << QStringList() << QStringList() << u"U+1F389"_s;
         QTest::newRow("missing folder writes nothing")
-            << u"t"_qs << u"out/missing"_qs << 1 << nothing << QStringList() << QStringList()
-            << Texts::folderMissing(u"%1"_qs);
+            << u"t"_s << u"out/missing"_s << 1 << nothing << QStringList() << QStringList()
+            << Texts::folderMissing(u"%1"_s);
     }
 
     void finish()
@@ -113,8 +114,8 @@ private Q_SLOTS:
 
         QTemporaryDir root;
         const QDir dir(root.path());
-        QVERIFY(dir.mkdir(u"out"_qs) && dir.mkdir(u"store"_qs));
-        const TemplateStore store(dir.filePath(u"store"_qs));
+        QVERIFY(dir.mkdir(u"out"_s) && dir.mkdir(u"store"_s));
+        const TemplateStore store(dir.filePath(u"store"_s));
         ReadmeSettings s = ReadmeSettings::atStartup();
         s.txtTitle = title;
         s.txtPath = folder.isEmpty() ? QString() : dir.filePath(folder);
@@ -122,9 +123,9 @@ private Q_SLOTS:
 
         const FinishSequence::Result result = FinishSequence::run(s, store);
         QCOMPARE(int(result.outcome), outcome);
-        message.replace(u"%1"_qs, SafeFile::displayPath(s.txtPath));
+        message.replace(u"%1"_s, SafeFile::displayPath(s.txtPath));
         QVERIFY2(result.message.contains(message), qPrintable(result.message));
-        QCOMPARE(entriesOf(dir.filePath(u"out"_qs)), readmeFolder);
+        QCOMPARE(entriesOf(dir.filePath(u"out"_s)), readmeFolder);
         QCOMPARE(entriesOf(store.folder()), storeFolder);
     }
 
@@ -137,63 +138,62 @@ private Q_SLOTS:
 
         // The messages to the letter, with the captions of the pages: the
         // one place where the tests spell them out.
-        const QString badName = u"に使えない名前が入っているため、ReadMe を保存できません"_qs;
-        const QString noCode = u"に Shift-JIS（コードページ932）で表せない文字があるため、"_qs;
-        const QString replace = u"\nこれらの文字を別の文字に置き換えてください。"_qs;
+        const QString badName = u"に使えない名前が入っているため、ReadMe を保存できません"_s;
+        const QString noCode = u"に Shift-JIS（コードページ932）で表せない文字があるため、"_s;
+        const QString replace = u"\nこれらの文字を別の文字に置き換えてください。"_s;
         const QString untick =
-            u"\n「現在の設定をテンプレートとして保存」のチェックを外せば、ReadMe だけを保存できます。"_qs;
+            u"\n「現在の設定をテンプレートとして保存」のチェックを外せば、ReadMe だけを保存できます。"_s;
         QTest::newRow("NUL in the file name")
-            << u"cmbFile"_qs << QString::fromUtf16(u"a\0b", 3)
-            << u"「ファイル名」"_qs + badName + u"（制御文字 (U+0000) を含んでいます）。"_qs
-            << false;
+            << u"cmbFile"_s << QString::fromUtf16(u"a\0b", 3)
+            << u"「ファイル名」"_s + badName + u"（制御文字 (U+0000) を含んでいます）。"_s << false;
         QTest::newRow("control character in the folder")
-            << u"txtPath"_qs << u"out\x1f"_qs
-            << u"「保存先の指定」"_qs + badName + u"（制御文字 (U+001F) を含んでいます）。"_qs
+            << u"txtPath"_s << u"out\x1f"_s
+            << u"「保存先の指定」"_s + badName + u"（制御文字 (U+001F) を含んでいます）。"_s
             << false;
         QTest::newRow("DEL in the folder")
-            << u"txtPath"_qs << u"out/\x7f"_qs
-            << u"「保存先の指定」"_qs + badName + u"（制御文字 (U+007F) を含んでいます）。"_qs
+            << u"txtPath"_s << u"out/\x7f"_s
+            << u"「保存先の指定」"_s + badName + u"（制御文字 (U+007F) を含んでいます）。"_s
             << false;
         QTest::newRow("empty folder")
-            << u"txtPath"_qs << QString() << u"パスを入力してください。"_qs << false;
+            << u"txtPath"_s << QString() << u"パスを入力してください。"_s << false;
         QTest::newRow("character without a code in the ReadMe")
-            << u"txtName"_qs << u"😀"_qs
-            << u"「作成者」"_qs + noCode
-                   + u"ReadMe「%1」を保存できません。\n文字：「😀」(U+1F600)"_qs + replace
+            << u"txtName"_s << u"😀"_s
+            << u"「作成者」"_s + noCode + u"ReadMe「%1」を保存できません。\n文字：「😀」(U+1F600)"_s
+                   + replace
             << false;
         QTest::newRow("title that cannot name a file")
-            << u"txtTitle"_qs << u"a/b"_qs
-            << u"タイトル「a/b」はテンプレートのファイル名に使えません（「/」を含んでいます）。"_qs
+            << u"txtTitle"_s << u"a/b"_s
+            << u"タイトル「a/b」はテンプレートのファイル名に使えません（「/」を含んでいます）。"_s
                    + untick
             << true;
         QTest::newRow("lone CR in a value")
-            << u"txtName"_qs << u"a\rb"_qs
-            << u"「作成者」に改行が含まれているため、テンプレートを保存できません。"_qs + untick
+            << u"txtName"_s << u"a\rb"_s
+            << u"「作成者」に改行が含まれているため、テンプレートを保存できません。"_s + untick
             << true;
         QTest::newRow("line break in an available heading")
-            << u"list2Left"_qs << u"a\nb"_qs
-            << u"「項目の追加（左の一覧）」に改行が含まれているため、テンプレートを保存できません。"_qs
+            << u"list2Left"_s << u"a\nb"_s
+            << u"「項目の追加（左の一覧）」に改行が含まれているため、テンプレートを保存できません。"_s
                    + untick
             << true;
         QTest::newRow("character without a code in the folder")
-            << u"txtPath"_qs << u"out/é"_qs
-            << u"「保存先の指定」"_qs + noCode
-                   + u"テンプレートを保存できません。\n文字：「é」(U+00E9)"_qs + replace + untick
+            << u"txtPath"_s << u"out/é"_s
+            << u"「保存先の指定」"_s + noCode
+                   + u"テンプレートを保存できません。\n文字：「é」(U+00E9)"_s + replace + untick
             << true;
         QTest::newRow("character without a code in an available heading")
-            << u"list2Left"_qs << u"€"_qs
-            << u"「項目の追加（左の一覧）」"_qs + noCode
-                   + u"テンプレートを保存できません。\n文字：「€」(U+20AC)"_qs + replace + untick
+            << u"list2Left"_s << u"€"_s
+            << u"「項目の追加（左の一覧）」"_s + noCode
+                   + u"テンプレートを保存できません。\n文字：「€」(U+20AC)"_s + replace + untick
             << true;
         QTest::newRow("character without a code in the file name")
-            << u"cmbFile"_qs << u"é"_qs
-            << u"「ファイル名」"_qs + noCode
-                   + u"テンプレートを保存できません。\n文字：「é」(U+00E9)"_qs + replace + untick
+            << u"cmbFile"_s << u"é"_s
+            << u"「ファイル名」"_s + noCode
+                   + u"テンプレートを保存できません。\n文字：「é」(U+00E9)"_s + replace + untick
             << true;
         QTest::newRow("inside the bracket style, which the ReadMe does not use")
-            << u"cmbKakko"_qs << u"【é】"_qs
-            << u"「カッコの種類」"_qs + noCode
-                   + u"テンプレートを保存できません。\n文字：「é」(U+00E9)"_qs + replace + untick
+            << u"cmbKakko"_s << u"【é】"_s
+            << u"「カッコの種類」"_s + noCode
+                   + u"テンプレートを保存できません。\n文字：「é」(U+00E9)"_s + replace + untick
             << true;
     }
 
@@ -208,16 +208,16 @@ private Q_SLOTS:
         QFETCH(bool, templateOnly);
         QTemporaryDir root;
         const QDir dir(root.path());
-        QVERIFY(dir.mkpath(u"out/é"_qs) && dir.mkdir(u"store"_qs));
-        const TemplateStore store(dir.filePath(u"store"_qs));
+        QVERIFY(dir.mkpath(u"out/é"_s) && dir.mkdir(u"store"_s));
+        const TemplateStore store(dir.filePath(u"store"_s));
         ReadmeSettings s = ReadmeSettings::atStartup();
-        s.txtPath = dir.filePath(u"out"_qs);
+        s.txtPath = dir.filePath(u"out"_s);
         setField(s, field, field == u"txtPath" && !value.isEmpty() ? dir.filePath(value) : value);
 
         const FinishSequence::Result result = FinishSequence::run(s, store);
         QCOMPARE(result.outcome, Outcome::NothingWritten);
         QCOMPARE(result.message,
-                 message.replace(u"%1"_qs, SafeFile::displayPath(readmeFilePath(s))));
+                 message.replace(u"%1"_s, SafeFile::displayPath(readmeFilePath(s))));
         QCOMPARE(result.message.contains(Texts::untickHint()), templateOnly);
         QCOMPARE(filesBelow(root.path()), QStringList());
 
@@ -247,8 +247,8 @@ private Q_SLOTS:
         QFETCH(bool, saved);
         QTemporaryDir root;
         const QDir dir(root.path());
-        QVERIFY(dir.mkdir(u"out"_qs) && dir.mkdir(u"store"_qs));
-        const TemplateStore store(dir.filePath(u"store"_qs));
+        QVERIFY(dir.mkdir(u"out"_s) && dir.mkdir(u"store"_s));
+        const TemplateStore store(dir.filePath(u"store"_s));
         ReadmeSettings s = ReadmeSettings::atStartup();
 #ifdef Q_OS_WIN
         // Windows counts UTF-16 units; ASCII keeps the name within the bytes
@@ -257,31 +257,31 @@ private Q_SLOTS:
 #else
         s.txtTitle = QString(80, u'あ') + QString(nameBytes - 4 - 240, u'a');
 #endif
-        s.txtPath = dir.filePath(u"out"_qs);
-        for (const QString &name : {u"first"_qs, u"second"_qs}) {
+        s.txtPath = dir.filePath(u"out"_s);
+        for (const QString &name : {u"first"_s, u"second"_s}) {
             s.txtName = name;
             const FinishSequence::Result result = FinishSequence::run(s, store);
             QCOMPARE(result.outcome, saved ? Outcome::Finished : Outcome::NothingWritten);
             QVERIFY2(result.message.contains(saved ? QString() : Texts::tooLongForFileName()),
                      qPrintable(result.message));
         }
-        QCOMPARE(entriesOf(s.txtPath), saved ? QStringList{u"ReadMe.txt"_qs} : QStringList());
+        QCOMPARE(entriesOf(s.txtPath), saved ? QStringList{u"ReadMe.txt"_s} : QStringList());
         QCOMPARE(entriesOf(store.folder()),
-                 saved ? QStringList{s.txtTitle + u".tmp"_qs} : QStringList());
+                 saved ? QStringList{s.txtTitle + u".tmp"_s} : QStringList());
         if (saved)
-            QCOMPARE(store.load(s.txtTitle).settings.txtName, u"second"_qs);
+            QCOMPARE(store.load(s.txtTitle).settings.txtName, u"second"_s);
     }
 
     void templateFailureAfterTheReadMeSaysSo()
     {
         QTemporaryDir root;
-        const TemplateStore store(root.filePath(u"no-such-store"_qs));
+        const TemplateStore store(root.filePath(u"no-such-store"_s));
         ReadmeSettings s = ReadmeSettings::atStartup();
         s.txtPath = root.path();
         const FinishSequence::Result result = FinishSequence::run(s, store);
         QCOMPARE(result.outcome, Outcome::TemplateFailed);
-        QVERIFY(QFile::exists(root.filePath(u"ReadMe.txt"_qs)));
-        const QString readme = SafeFile::displayPath(root.filePath(u"ReadMe.txt"_qs));
+        QVERIFY(QFile::exists(root.filePath(u"ReadMe.txt"_s)));
+        const QString readme = SafeFile::displayPath(root.filePath(u"ReadMe.txt"_s));
         QVERIFY2(result.message.startsWith(
                      Texts::readmeSavedTemplateNot(readme, Texts::templateNotSaved(QString()))),
                  qPrintable(result.message));

@@ -25,23 +25,25 @@
 #include <QPointer>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using CoreFixtures::readFile;
 using TopLevels::firstNamed;
 
 namespace {
 
-const QString CrLf = u"\r\n"_qs;
+const QString CrLf = u"\r\n"_s;
 
 // The step list of every page, as the user reads it.
 QString steps(WizardPage page)
 {
     const QStringList captions = {
-        u"Welcome to Tessel"_qs,
-        u"Welcome to Tessel\r\n↓\r\nタイトル設定1"_qs,
-        u"Welcome to Tessel\r\n↓\r\nタイトル設定1\r\n↓\r\nタイトル設定2"_qs,
-        u"Welcome to Tessel\r\n↓\r\nタイトル設定1\r\n↓\r\nタイトル設定2\r\n↓\r\n項目の追加"_qs,
+        u"Welcome to Tessel"_s,
+        u"Welcome to Tessel\r\n↓\r\nタイトル設定1"_s,
+        u"Welcome to Tessel\r\n↓\r\nタイトル設定1\r\n↓\r\nタイトル設定2"_s,
+        u"Welcome to Tessel\r\n↓\r\nタイトル設定1\r\n↓\r\nタイトル設定2\r\n↓\r\n項目の追加"_s,
         u"Welcome to Tessel\r\n↓\r\nタイトルの設定1\r\n↓\r\nタイトルの設定2\r\n↓\r\n項目の追加"
-        u"\r\n↓\r\nその他の設定"_qs,
+        u"\r\n↓\r\nその他の設定"_s,
     };
     return captions.at(int(page));
 }
@@ -50,11 +52,11 @@ QString steps(WizardPage page)
 QString startupReadme(const QString &title = QString())
 {
     const QString rule = QString(72, u'-') + CrLf;
-    return rule + u"【   ソフト名   】"_qs + title + CrLf
+    return rule + u"【   ソフト名   】"_s + title + CrLf
            + u"【    作成者    】\r\n【  バージョン  】\r\n【   作成日時   】\r\n"
              u"【 動作確認環境 】Windows95\r\n【   必須環境   】Windows9x系のみ\r\n"
              u"【 ソフトの種類 】フリーウェア\r\n【  転載の可否  】事前に連絡\r\n"
-             u"【    WebSite   】\r\n【メールアドレス】\r\n"_qs
+             u"【    WebSite   】\r\n【メールアドレス】\r\n"_s
            + rule;
 }
 
@@ -66,13 +68,13 @@ QByteArray readmeFile(const QString &title = QString())
 
 QPlainTextEdit *previewText()
 {
-    return firstNamed(u"frmPreview"_qs)->findChild<QPlainTextEdit *>(u"txtPreview"_qs);
+    return firstNamed(u"frmPreview"_s)->findChild<QPlainTextEdit *>(u"txtPreview"_s);
 }
 
 // What the preview shows of a composed text: its line ends as line breaks.
 QString shown(const QString &composed)
 {
-    return QString(composed).replace(CrLf, u"\n"_qs);
+    return QString(composed).replace(CrLf, u"\n"_s);
 }
 
 } // namespace
@@ -99,25 +101,25 @@ private Q_SLOTS:
     void startupState()
     {
         QCOMPARE(m_window->wizardPage(), WizardPage::Welcome);
-        QCOMPARE(visiblePages(), QStringList{u"Picture1"_qs});
-        QCOMPARE(child<QLabel>(u"lblItem"_qs)->text(), steps(WizardPage::Welcome));
+        QCOMPARE(visiblePages(), QStringList{u"Picture1"_s});
+        QCOMPARE(child<QLabel>(u"lblItem"_s)->text(), steps(WizardPage::Welcome));
         QCOMPARE(m_window->settings(), ReadmeSettings::atStartup());
-        QVERIFY(!firstNamed(u"frmPreview"_qs));
+        QVERIFY(!firstNamed(u"frmPreview"_s));
 #ifdef Q_OS_WIN
-        QCOMPARE(child<QLineEdit>(u"txtPath"_qs)->text(), u"C:\\"_qs);
+        QCOMPARE(child<QLineEdit>(u"txtPath"_s)->text(), u"C:\\"_s);
 #else
-        QCOMPARE(child<QLineEdit>(u"txtPath"_qs)->text(), homeField());
+        QCOMPARE(child<QLineEdit>(u"txtPath"_s)->text(), homeField());
 #endif
     }
 
     // Qt's inline completion would turn a typed "Windows" into "Windows95".
     void typedValueStaysAsTyped()
     {
-        auto *combo = qobject_cast<QComboBox *>(showPageOf(u"cmbDousa"_qs));
-        retype(combo->lineEdit(), u"Windows"_qs);
+        auto *combo = qobject_cast<QComboBox *>(showPageOf(u"cmbDousa"_s));
+        retype(combo->lineEdit(), u"Windows"_s);
         QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
         QTest::keyClick(combo->lineEdit(), Qt::Key_Tab);
-        QCOMPARE(m_window->settings().cmbDousa, u"Windows"_qs);
+        QCOMPARE(m_window->settings().cmbDousa, u"Windows"_s);
         QCOMPARE(combo->count(), ChoiceLists::testedEnvironments().size());
     }
 
@@ -126,14 +128,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("clicks"); // N = Next, B = Back
         QTest::addColumn<WizardPage>("page");
         using enum WizardPage;
-        QTest::newRow("back on page 0 stays") << u"BB"_qs << Welcome;
-        QTest::newRow("page 0 -> 1") << u"N"_qs << Title;
-        QTest::newRow("page 1 -> 2") << u"NN"_qs << Environment;
-        QTest::newRow("page 2 -> 3") << u"NNN"_qs << Sections;
-        QTest::newRow("page 3 -> 4, step names with の") << u"NNNN"_qs << Output;
-        QTest::newRow("page 1 back -> 0") << u"NB"_qs << Welcome;
-        QTest::newRow("page 4 back -> 3, names without の") << u"NNNNB"_qs << Sections;
-        QTest::newRow("back to 0 and on again") << u"NNBBBNNN"_qs << Sections;
+        QTest::newRow("back on page 0 stays") << u"BB"_s << Welcome;
+        QTest::newRow("page 0 -> 1") << u"N"_s << Title;
+        QTest::newRow("page 1 -> 2") << u"NN"_s << Environment;
+        QTest::newRow("page 2 -> 3") << u"NNN"_s << Sections;
+        QTest::newRow("page 3 -> 4, step names with の") << u"NNNN"_s << Output;
+        QTest::newRow("page 1 back -> 0") << u"NB"_s << Welcome;
+        QTest::newRow("page 4 back -> 3, names without の") << u"NNNNB"_s << Sections;
+        QTest::newRow("back to 0 and on again") << u"NNBBBNNN"_s << Sections;
     }
 
     void navigation()
@@ -141,10 +143,10 @@ private Q_SLOTS:
         QFETCH(QString, clicks);
         QFETCH(WizardPage, page);
         for (const QChar c : clicks)
-            click(c == u'N' ? u"imgNext"_qs : u"imgBack"_qs);
+            click(c == u'N' ? u"imgNext"_s : u"imgBack"_s);
         QCOMPARE(m_window->wizardPage(), page);
         QCOMPARE(visiblePages(), QStringList{PageNames.at(int(page))});
-        QCOMPARE(child<QLabel>(u"lblItem"_qs)->text(), steps(page));
+        QCOMPARE(child<QLabel>(u"lblItem"_s)->text(), steps(page));
         QVERIFY(QDir(m_temp->home.path()).isEmpty());
     }
 
@@ -152,25 +154,25 @@ private Q_SLOTS:
     // the check boxes stay as they are. The answers survive paging.
     void loadedTemplateFillsControlsAndSurvivesPaging()
     {
-        click(u"lbltmp"_qs);
-        auto *picker = qobject_cast<TemplatePicker *>(firstNamed(u"frmTemplate"_qs));
+        click(u"lbltmp"_s);
+        auto *picker = qobject_cast<TemplatePicker *>(firstNamed(u"frmTemplate"_s));
         QVERIFY(picker);
-        const ReadmeSettings loaded = {.txtTitle = u"Title"_qs,
-                                       .txtName = u"Author"_qs,
-                                       .txtVer = u"1.00"_qs,
-                                       .txtDiary = u"2003/01/15"_qs,
-                                       .cmbDousa = u"WindowsXP"_qs,
-                                       .cmbHissu = u"Windows 11以降"_qs,
-                                       .cmbSoft = u"シェアウェア"_qs,
-                                       .cmbTF = u"事後に連絡"_qs,
-                                       .txtURL = u"https://example.org/"_qs,
-                                       .txtMail = u"author@example.org"_qs,
-                                       .list2Left = {u"謝辞"_qs},
-                                       .List2Right = {u"はじめに"_qs, u"注意事項"_qs},
-                                       .cmbKakko = u"☆"_qs,
-                                       .cmbLine = u"_/_/"_qs,
-                                       .cmbFile = u"はじめに"_qs,
-                                       .txtPath = u"/srv/readme/"_qs,
+        const ReadmeSettings loaded = {.txtTitle = u"Title"_s,
+                                       .txtName = u"Author"_s,
+                                       .txtVer = u"1.00"_s,
+                                       .txtDiary = u"2003/01/15"_s,
+                                       .cmbDousa = u"WindowsXP"_s,
+                                       .cmbHissu = u"Windows 11以降"_s,
+                                       .cmbSoft = u"シェアウェア"_s,
+                                       .cmbTF = u"事後に連絡"_s,
+                                       .txtURL = u"https://example.org/"_s,
+                                       .txtMail = u"author@example.org"_s,
+                                       .list2Left = {u"謝辞"_s},
+                                       .List2Right = {u"はじめに"_s, u"注意事項"_s},
+                                       .cmbKakko = u"☆"_s,
+                                       .cmbLine = u"_/_/"_s,
+                                       .cmbFile = u"はじめに"_s,
+                                       .txtPath = u"/srv/readme/"_s,
                                        .chkTemp = CheckValue::Unticked,
                                        .chkEdit = CheckValue::Ticked};
         Q_EMIT picker->templateLoaded(loaded);
@@ -179,9 +181,9 @@ private Q_SLOTS:
         expected.chkEdit = CheckValue::Grayed;
         QCOMPARE(m_window->settings(), expected);
         QCOMPARE(m_window->wizardPage(), WizardPage::Welcome);
-        QVERIFY(!firstNamed(u"frmPreview"_qs));
+        QVERIFY(!firstNamed(u"frmPreview"_s));
         goToPage(WizardPage::Output);
-        auto *temp = child<QCheckBox>(u"chkTemp"_qs);
+        auto *temp = child<QCheckBox>(u"chkTemp"_s);
         QTest::mouseClick(temp, Qt::LeftButton, Qt::NoModifier, QPoint(8, temp->height() / 2));
         expected.chkTemp = CheckValue::Unticked;
         goToPage(WizardPage::Title);
@@ -195,9 +197,9 @@ private Q_SLOTS:
     {
         MainWindow window(m_temp->templateStore());
         ReadmeSettings loaded = ReadmeSettings::atStartup();
-        loaded.txtTitle = u"Title"_qs;
-        loaded.cmbLine = u"_/_/"_qs;
-        loaded.List2Right = {u"謝辞"_qs};
+        loaded.txtTitle = u"Title"_s;
+        loaded.cmbLine = u"_/_/"_s;
+        loaded.List2Right = {u"謝辞"_s};
         loaded.chkTemp = CheckValue::Unticked;
         loaded.chkEdit = CheckValue::Ticked;
         window.applyTemplate(loaded);
@@ -217,14 +219,14 @@ private Q_SLOTS:
     {
         QApplication::setActiveWindow(m_window.get());
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QCOMPARE(QApplication::focusWidget(), child(u"imgNext"_qs));
+        QCOMPARE(QApplication::focusWidget(), child(u"imgNext"_s));
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter, Qt::Key_Space})
             QTest::keyClick(QApplication::focusWidget(), key);
         QCOMPARE(m_window->wizardPage(), WizardPage::Output);
 
-        const QStringList order = {u"imgTitle"_qs, u"cmbKakko"_qs, u"cmbLine"_qs, u"cmbFile"_qs,
-                                   u"txtPath"_qs,  u"lblDir"_qs,   u"chkTemp"_qs, u"chkEdit"_qs,
-                                   u"imgPre"_qs,   u"imgBack"_qs,  u"imgNext"_qs};
+        const QStringList order = {u"imgTitle"_s, u"cmbKakko"_s, u"cmbLine"_s, u"cmbFile"_s,
+                                   u"txtPath"_s,  u"lblDir"_s,   u"chkTemp"_s, u"chkEdit"_s,
+                                   u"imgPre"_s,   u"imgBack"_s,  u"imgNext"_s};
         QStringList seen;
         for (qsizetype i = 0; i < order.size(); ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -241,25 +243,25 @@ private Q_SLOTS:
     {
         keepOutputInHome();
         for (int i = 0; i < 5; ++i)
-            click(u"imgNext"_qs);
+            click(u"imgNext"_s);
         QTRY_VERIFY(!m_window->isVisible());
         QCOMPARE(readFile(readmePath()), readmeFile());
 #ifdef Q_OS_WIN
         // Written where Windows itself finds "<drive>:\<folders>\ReadMe.txt".
-        QVERIFY2(QFile::exists(homeField() + u"ReadMe.txt"_qs), qPrintable(homeField()));
-        QVERIFY(homeField().indexOf(u":\\"_qs) == 1);
+        QVERIFY2(QFile::exists(homeField() + u"ReadMe.txt"_s), qPrintable(homeField()));
+        QVERIFY(homeField().indexOf(u":\\"_s) == 1);
 #endif
 
         QString expected =
             u"\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"Windows95\"\r\n\"Windows9x系のみ\"\r\n"
             u"\"フリーウェア\"\r\n\"事前に連絡\"\r\n\"\"\r\n\"\"\r\n"
-            u"\"------------------\"\r\n\"ReadMe\"\r\n\"【 】\"\r\n\""_qs
-            + homeField() + u"\"\r\n"_qs;
+            u"\"------------------\"\r\n\"ReadMe\"\r\n\"【 】\"\r\n\""_s
+            + homeField() + u"\"\r\n"_s;
         for (const QString &heading : ChoiceLists::availableHeadings())
-            expected += u'"' + heading + u"\"\r\n"_qs;
-        QCOMPARE(storeFiles(), QStringList{u".tmp"_qs});
-        QCOMPARE(readFile(m_temp->store.filePath(u".tmp"_qs)),
-                 Cp932Codec::encode(expected + u"999\r\n"_qs).bytes);
+            expected += u'"' + heading + u"\"\r\n"_s;
+        QCOMPARE(storeFiles(), QStringList{u".tmp"_s});
+        QCOMPARE(readFile(m_temp->store.filePath(u".tmp"_s)),
+                 Cp932Codec::encode(expected + u"999\r\n"_s).bytes);
     }
 
     void finishErrorKeepsEveryAnswer_data()
@@ -269,14 +271,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("named");  // what the message must name
         QTest::addColumn<QStringList>("written");
         const QStringList none;
-        QTest::newRow("empty folder") << u"Tool"_qs << QString() << Texts::emptyFolder() << none;
+        QTest::newRow("empty folder") << u"Tool"_s << QString() << Texts::emptyFolder() << none;
         QTest::newRow("folder does not exist")
-            << u"Tool"_qs << u"~/missing"_qs << u"missing"_qs << none;
-        QTest::newRow("title not in code page 932") << u"😀 Tool"_qs << u"~"_qs << u"😀"_qs << none;
-        QTest::newRow("title cannot name a template") << u"a/b"_qs << u"~"_qs << u"a/b"_qs << none;
+            << u"Tool"_s << u"~/missing"_s << u"missing"_s << none;
+        QTest::newRow("title not in code page 932") << u"😀 Tool"_s << u"~"_s << u"😀"_s << none;
+        QTest::newRow("title cannot name a template") << u"a/b"_s << u"~"_s << u"a/b"_s << none;
         QTest::newRow("template cannot be saved after the ReadMe")
-            << u"Blocked"_qs << u"~"_qs << Texts::templateNotSaved(QString())
-            << QStringList{u"ReadMe.txt"_qs};
+            << u"Blocked"_s << u"~"_s << Texts::templateNotSaved(QString())
+            << QStringList{u"ReadMe.txt"_s};
     }
 
     // One message, the wizard as it was, nothing written unless the ReadMe
@@ -288,61 +290,61 @@ private Q_SLOTS:
         QFETCH(QString, folder);
         QFETCH(QString, named);
         QFETCH(QStringList, written);
-        QVERIFY(QDir(m_temp->store.path())
-                    .mkdir(u"Blocked.tmp"_qs)); // a folder in the template's place
-        typeInto(u"txtTitle"_qs, title);
-        typeInto(u"txtPath"_qs, QString(folder).replace(u'~', m_temp->home.path()));
+        QVERIFY(
+            QDir(m_temp->store.path()).mkdir(u"Blocked.tmp"_s)); // a folder in the template's place
+        typeInto(u"txtTitle"_s, title);
+        typeInto(u"txtPath"_s, QString(folder).replace(u'~', m_temp->home.path()));
         const ReadmeSettings before = m_window->settings();
         {
             const QueuedAnswers answers;
-            click(u"imgNext"_qs);
+            click(u"imgNext"_s);
             QCOMPARE(answers.seen().size(), 1);
-            QCOMPARE(answers.seen()[0].title, u"NeatTessel"_qs);
+            QCOMPARE(answers.seen()[0].title, u"NeatTessel"_s);
             QVERIFY2(answers.seen()[0].text.contains(named), qPrintable(answers.seen()[0].text));
         }
         QVERIFY(m_window->isVisible());
-        QCOMPARE(visiblePages(), QStringList{u"Picture6"_qs});
+        QCOMPARE(visiblePages(), QStringList{u"Picture6"_s});
         QCOMPARE(m_window->settings(), before);
         QCOMPARE(QDir(m_temp->home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  written);
         QVERIFY(storeFiles().isEmpty());
-        QCOMPARE(TopLevels::named(u"frmPreview"_qs).size(), folder.isEmpty() ? 0 : 1);
-        QVERIFY(!firstNamed(u"frmPreview"_qs) || !firstNamed(u"frmPreview"_qs)->isVisible());
+        QCOMPARE(TopLevels::named(u"frmPreview"_s).size(), folder.isEmpty() ? 0 : 1);
+        QVERIFY(!firstNamed(u"frmPreview"_s) || !firstNamed(u"frmPreview"_s)->isVisible());
 
-        typeInto(u"txtTitle"_qs, u"Tool"_qs);
-        typeInto(u"txtPath"_qs, m_temp->home.path());
-        click(u"imgNext"_qs);
+        typeInto(u"txtTitle"_s, u"Tool"_s);
+        typeInto(u"txtPath"_s, m_temp->home.path());
+        click(u"imgNext"_s);
         QTRY_VERIFY(!m_window->isVisible());
-        QCOMPARE(readFile(readmePath()), readmeFile(u"Tool"_qs));
-        QCOMPARE(storeFiles(), QStringList{u"Tool.tmp"_qs});
+        QCOMPARE(readFile(readmePath()), readmeFile(u"Tool"_s));
+        QCOMPARE(storeFiles(), QStringList{u"Tool.tmp"_s});
     }
 
     // One modeless preview, rebuilt once closed, shows the latest composition;
     // what is edited in it never reaches the file.
     void previewOnFirstPage()
     {
-        click(u"imgPre"_qs);
-        QPointer<QWidget> preview = firstNamed(u"frmPreview"_qs);
+        click(u"imgPre"_s);
+        QPointer<QWidget> preview = firstNamed(u"frmPreview"_s);
         QVERIFY(preview && preview->isVisible() && !preview->isModal());
         QCOMPARE(previewText()->toPlainText(), shown(startupReadme()));
         preview->close();
         QTRY_VERIFY(!preview);
-        typeInto(u"txtTitle"_qs, u"Tool"_qs);
-        click(u"imgPre"_qs);
-        click(u"imgPre"_qs);
-        QCOMPARE(TopLevels::named(u"frmPreview"_qs).size(), 1);
+        typeInto(u"txtTitle"_s, u"Tool"_s);
+        click(u"imgPre"_s);
+        click(u"imgPre"_s);
+        QCOMPARE(TopLevels::named(u"frmPreview"_s).size(), 1);
         QPlainTextEdit *const text = previewText();
-        QCOMPARE(text->toPlainText(), shown(startupReadme(u"Tool"_qs)));
+        QCOMPARE(text->toPlainText(), shown(startupReadme(u"Tool"_s)));
 
         QTest::mouseClick(text->viewport(), Qt::LeftButton);
         QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
-        UserInput::typeText(text, u"edited by hand"_qs);
-        QCOMPARE(text->toPlainText(), u"edited by hand"_qs);
+        UserInput::typeText(text, u"edited by hand"_s);
+        QCOMPARE(text->toPlainText(), u"edited by hand"_s);
         keepOutputInHome();
         goToPage(WizardPage::Output);
-        click(u"imgNext"_qs);
+        click(u"imgNext"_s);
         QTRY_VERIFY(!m_window->isVisible());
-        QCOMPARE(readFile(readmePath()), readmeFile(u"Tool"_qs));
+        QCOMPARE(readFile(readmePath()), readmeFile(u"Tool"_s));
     }
 
     void previewComesBackWhenMinimised_data()
@@ -356,13 +358,13 @@ private Q_SLOTS:
     void previewComesBackWhenMinimised()
     {
         QFETCH(bool, maximised);
-        click(u"imgPre"_qs);
-        QWidget *const preview = firstNamed(u"frmPreview"_qs);
+        click(u"imgPre"_s);
+        QWidget *const preview = firstNamed(u"frmPreview"_s);
         if (maximised)
             preview->showMaximized();
         preview->showMinimized();
         QVERIFY(preview->isMinimized());
-        click(u"imgPre"_qs);
+        click(u"imgPre"_s);
         QVERIFY(preview->isVisible() && !preview->isMinimized());
         QCOMPARE(preview->isMaximized(), maximised);
     }
@@ -379,19 +381,19 @@ private Q_SLOTS:
     void closingClosesSecondaryWindowsInOrder()
     {
         QFETCH(bool, finish);
-        for (const QString &button : {u"imgTitle"_qs, u"lbltmp"_qs, u"imgTitle"_qs, u"lbltmp"_qs})
+        for (const QString &button : {u"imgTitle"_s, u"lbltmp"_s, u"imgTitle"_s, u"lbltmp"_s})
             click(button);
         goToPage(WizardPage::Output);
-        for (const QString &button : {u"lblDir"_qs, u"imgPre"_qs, u"lblDir"_qs, u"imgPre"_qs})
+        for (const QString &button : {u"lblDir"_s, u"imgPre"_s, u"lblDir"_s, u"imgPre"_s})
             click(button);
-        QVERIFY(QDir(m_temp->home.path()).mkdir(u"chosen"_qs));
-        Q_EMIT qobject_cast<SaveFolderPicker *>(firstNamed(u"frmSave"_qs))
-            ->folderChosen(m_temp->home.filePath(u"chosen"_qs));
+        QVERIFY(QDir(m_temp->home.path()).mkdir(u"chosen"_s));
+        Q_EMIT qobject_cast<SaveFolderPicker *>(firstNamed(u"frmSave"_s))
+            ->folderChosen(m_temp->home.filePath(u"chosen"_s));
 
         // Each window is deleted when it closes, so the order of deletion is
         // the order of closing.
-        const QStringList order = {u"frmPreview"_qs, u"frmSave"_qs, u"frmTemplate"_qs,
-                                   u"frmVersion"_qs};
+        const QStringList order = {u"frmPreview"_s, u"frmSave"_s, u"frmTemplate"_s,
+                                   u"frmVersion"_s};
         QStringList deleted;
         QObject receiver; // goes before `deleted` does
         for (const QString &name : order) {
@@ -401,12 +403,12 @@ private Q_SLOTS:
                     [&deleted, name] { deleted.append(name); });
         }
         if (finish)
-            click(u"imgNext"_qs);
+            click(u"imgNext"_s);
         else
             QVERIFY(m_window->close());
         QVERIFY(!m_window->isVisible());
         QTRY_COMPARE(deleted, order);
-        QCOMPARE(QFile::exists(m_temp->home.filePath(u"chosen/ReadMe.txt"_qs)), finish);
+        QCOMPARE(QFile::exists(m_temp->home.filePath(u"chosen/ReadMe.txt"_s)), finish);
     }
 
 private:
@@ -445,14 +447,14 @@ private:
     {
 #ifdef Q_OS_WIN
         const WizardPage page = m_window->wizardPage();
-        typeInto(u"txtPath"_qs, homeField());
+        typeInto(u"txtPath"_s, homeField());
         goToPage(page);
 #endif
     }
 
     [[nodiscard]] QString readmePath() const
     {
-        return m_temp->home.filePath(u"ReadMe.txt"_qs);
+        return m_temp->home.filePath(u"ReadMe.txt"_s);
     }
 
     [[nodiscard]] QStringList storeFiles() const

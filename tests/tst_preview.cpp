@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // The preview window frmPreview on its own: the resize rule of its text box
 // and its font. Composing and the preview button are the main window's.
 class TestPreview : public QObject
@@ -64,15 +66,15 @@ private Q_SLOTS:
     {
         PreviewWindow window;
         const QFontMetrics metrics(textBox(window)->font());
-        QCOMPARE(metrics.horizontalAdvance(u"ソフト名"_qs), 8 * metrics.horizontalAdvance(u'a'));
-        QCOMPARE(metrics.horizontalAdvance(u"【   ソフト名   】"_qs),
-                 metrics.horizontalAdvance(u"【    WebSite   】"_qs));
+        QCOMPARE(metrics.horizontalAdvance(u"ソフト名"_s), 8 * metrics.horizontalAdvance(u'a'));
+        QCOMPARE(metrics.horizontalAdvance(u"【   ソフト名   】"_s),
+                 metrics.horizontalAdvance(u"【    WebSite   】"_s));
     }
 
 private:
     static QPlainTextEdit *textBox(const PreviewWindow &window)
     {
-        return window.findChild<QPlainTextEdit *>(u"txtPreview"_qs);
+        return window.findChild<QPlainTextEdit *>(u"txtPreview"_s);
     }
 };
 

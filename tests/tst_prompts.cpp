@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 // The message and input boxes speak Japanese whatever the locale, and draw
 // in the windows' own font rather than the desktop's. The one test that
 // shows the real boxes: the others answer them through Prompts' queue.
@@ -23,15 +25,15 @@ private Q_SLOTS:
     void initTestCase()
     {
         FontSetup::registerSubstitutes();
-        QApplication::setFont(QFont(u"DejaVu Sans"_qs, 12)); // a desktop's font
+        QApplication::setFont(QFont(u"DejaVu Sans"_s, 12)); // a desktop's font
     }
 
     void boxesAreJapaneseInTheWindowsFont_data()
     {
         QTest::addColumn<bool>("input");
         QTest::addColumn<QStringList>("buttons");
-        QTest::newRow("message box") << false << QStringList{u"OK"_qs};
-        QTest::newRow("input box") << true << QStringList{u"OK"_qs, u"キャンセル"_qs};
+        QTest::newRow("message box") << false << QStringList{u"OK"_s};
+        QTest::newRow("input box") << true << QStringList{u"OK"_s, u"キャンセル"_s};
     }
 
     void boxesAreJapaneseInTheWindowsFont()
@@ -54,17 +56,17 @@ private Q_SLOTS:
             title = box->windowTitle();
             font = box->findChild<QLabel *>()->font();
             // A value quoted in the text must never become HTML.
-            const auto *text = box->findChild<QLabel *>(u"qt_msgbox_label"_qs);
+            const auto *text = box->findChild<QLabel *>(u"qt_msgbox_label"_s);
             format = (text ? text : box->findChild<QLabel *>())->textFormat();
             box->done(QDialog::Accepted);
         });
         if (input)
-            (void)Prompts::askText(&window, Texts::newHeadingPrompt(), u"Tessel"_qs);
+            (void)Prompts::askText(&window, Texts::newHeadingPrompt(), u"Tessel"_s);
         else
             Prompts::showMessage(&window, Texts::emptyFolder());
         QCOMPARE(shownButtons, buttons);
         QCOMPARE(format, Qt::PlainText);
-        QCOMPARE(title, input ? u"Tessel"_qs : u"NeatTessel"_qs);
+        QCOMPARE(title, input ? u"Tessel"_s : u"NeatTessel"_s);
         const QFont expected = Controls::uiFont(9);
         QCOMPARE(QFontInfo(font).family(), QFontInfo(expected).family());
         QCOMPARE(font.pointSizeF(), expected.pointSizeF());

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace CoreFixtures;
 
 // The cause a failure names, given the folder written to.
@@ -33,24 +35,24 @@ private Q_SLOTS:
         const int win = int(PathStyle::Windows);
         const int posix = int(PathStyle::Posix);
         QTest::newRow("win: drive root keeps its backslash")
-            << win << u"C:\\"_qs << u"ReadMe"_qs << u"C:\\ReadMe.txt"_qs;
+            << win << u"C:\\"_s << u"ReadMe"_s << u"C:\\ReadMe.txt"_s;
         QTest::newRow("win: folder gets one backslash")
-            << win << u"D:\\docs"_qs << u"はじめにお読みください"_qs
-            << u"D:\\docs\\はじめにお読みください.txt"_qs;
+            << win << u"D:\\docs"_s << u"はじめにお読みください"_s
+            << u"D:\\docs\\はじめにお読みください.txt"_s;
         QTest::newRow("win: .txt is always appended")
-            << win << u"D:\\docs\\"_qs << u"readme.txt"_qs << u"D:\\docs\\readme.txt.txt"_qs;
+            << win << u"D:\\docs\\"_s << u"readme.txt"_s << u"D:\\docs\\readme.txt.txt"_s;
         QTest::newRow("win: empty name")
-            << win << u"D:\\docs"_qs << QString() << u"D:\\docs\\.txt"_qs;
+            << win << u"D:\\docs"_s << QString() << u"D:\\docs\\.txt"_s;
         QTest::newRow("win: slash is no backslash")
-            << win << u"D:/docs/"_qs << u"a"_qs << u"D:/docs/\\a.txt"_qs;
+            << win << u"D:/docs/"_s << u"a"_s << u"D:/docs/\\a.txt"_s;
         QTest::newRow("win: yen sign is no backslash")
-            << win << u"D:¥"_qs << u"a"_qs << u"D:¥\\a.txt"_qs;
-        QTest::newRow("win: blanks are a folder") << win << u"  "_qs << u"a"_qs << u"  \\a.txt"_qs;
+            << win << u"D:¥"_s << u"a"_s << u"D:¥\\a.txt"_s;
+        QTest::newRow("win: blanks are a folder") << win << u"  "_s << u"a"_s << u"  \\a.txt"_s;
         QTest::newRow("posix: folder gets one slash")
-            << posix << u"/home/u"_qs << u"ReadMe"_qs << u"/home/u/ReadMe.txt"_qs;
-        QTest::newRow("posix: slash kept") << posix << u"/"_qs << u"ReadMe"_qs << u"/ReadMe.txt"_qs;
+            << posix << u"/home/u"_s << u"ReadMe"_s << u"/home/u/ReadMe.txt"_s;
+        QTest::newRow("posix: slash kept") << posix << u"/"_s << u"ReadMe"_s << u"/ReadMe.txt"_s;
         QTest::newRow("posix: backslash is no separator")
-            << posix << u"C:\\"_qs << u"a"_qs << u"C:\\/a.txt"_qs;
+            << posix << u"C:\\"_s << u"a"_s << u"C:\\/a.txt"_s;
     }
 
     void outputPath()
@@ -67,13 +69,13 @@ private Q_SLOTS:
 
     void emptyFolderTextIsTheSeparatorAlone()
     {
-        QCOMPARE(outputFolderPath(QString(), PathStyle::Windows), u"\\"_qs);
-        QCOMPARE(outputFolderPath(QString(), PathStyle::Posix), u"/"_qs);
+        QCOMPARE(outputFolderPath(QString(), PathStyle::Windows), u"\\"_s);
+        QCOMPARE(outputFolderPath(QString(), PathStyle::Posix), u"/"_s);
     }
 
     void initialFolderIsPlatformRoot()
     {
-        QCOMPARE(initialFolder(PathStyle::Windows), u"C:\\"_qs);
+        QCOMPARE(initialFolder(PathStyle::Windows), u"C:\\"_s);
         QCOMPARE(initialFolder(PathStyle::Posix), QDir::homePath() + u'/');
     }
 
@@ -83,7 +85,7 @@ private Q_SLOTS:
         const ReadmeSettings s = sampleToolAnswers(dir.path());
         const WriteResult result = writeReadme(s, PathStyle::Posix);
         QVERIFY2(result.written(), qPrintable(result.message));
-        QCOMPARE(result.path, dir.filePath(u"ReadMe.txt"_qs));
+        QCOMPARE(result.path, dir.filePath(u"ReadMe.txt"_s));
         const QByteArray bytes = readFile(result.path);
         QCOMPARE(bytes.size(), 471);
         QVERIFY(bytes.startsWith(QByteArray(72, '-') + "\r\n\x81\x79   \x83\x5c"));
@@ -97,7 +99,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         ReadmeSettings s = sampleToolAnswers(dir.path() + u'/');
         s.List2Right.clear();
-        const QString path = dir.filePath(u"ReadMe.txt"_qs);
+        const QString path = dir.filePath(u"ReadMe.txt"_s);
         QVERIFY(writeFile(path, QByteArray(5000, 'x')));
         using P = QFileDevice::Permission;
         const QFileDevice::Permissions kept = P::ReadOwner | P::WriteOwner | P::ReadGroup;
@@ -126,13 +128,13 @@ private Q_SLOTS:
         QTest::addColumn<Cause>("cause");
 
         QTest::newRow("folder does not exist")
-            << u"missing"_qs << u"ReadMe"_qs << u"t"_qs
+            << u"missing"_s << u"ReadMe"_s << u"t"_s
             << Cause([](const QString &folder) { return Texts::folderMissing(folder); });
         QTest::newRow("name longer than the file system allows")
-            << QString() << QString(300, u'a') << u"t"_qs
+            << QString() << QString(300, u'a') << u"t"_s
             << Cause([](const QString &) { return Texts::nameTooLong(); });
         QTest::newRow("a folder stands at the file's place")
-            << QString() << u"taken"_qs << u"t"_qs
+            << QString() << u"taken"_s << u"t"_s
             << Cause([](const QString &) { return Texts::folderOfSameName(); });
     }
 
@@ -142,12 +144,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("cause");
 
-        QTest::newRow("character without a code") << u"ReadMe"_qs << u"smile 😀"_qs << u"U+1F600"_qs;
-        QTest::newRow("yen sign has no code") << u"ReadMe"_qs << u"¥100"_qs << u"U+00A5"_qs;
-        QTest::newRow("tab in the file name") << u"a\tb"_qs << u"t"_qs << u"U+0009"_qs;
+        QTest::newRow("character without a code") << u"ReadMe"_s << u"smile 😀"_s << u"U+1F600"_s;
+        QTest::newRow("yen sign has no code") << u"ReadMe"_s << u"¥100"_s << u"U+00A5"_s;
+        QTest::newRow("tab in the file name") << u"a\tb"_s << u"t"_s << u"U+0009"_s;
 #ifdef Q_OS_WIN
         // Windows opens a device, not a file, for this name.
-        QTest::newRow("device name") << u"CON"_qs << u"t"_qs << Texts::deviceName(u"CON.txt");
+        QTest::newRow("device name") << u"CON"_s << u"t"_s << Texts::deviceName(u"CON.txt");
 #endif
     }
 
@@ -158,7 +160,7 @@ private Q_SLOTS:
         QFETCH(QString, title);
         QFETCH(QString, cause);
         QTemporaryDir dir;
-        const QString old = dir.filePath(u"ReadMe.txt"_qs);
+        const QString old = dir.filePath(u"ReadMe.txt"_s);
         QVERIFY(writeFile(old, "old"));
         ReadmeSettings s = sampleToolAnswers(dir.path());
         s.cmbFile = fileName;
@@ -167,7 +169,7 @@ private Q_SLOTS:
         QCOMPARE(result.status, WriteResult::Status::Refused);
         QVERIFY2(result.message.contains(cause), qPrintable(result.message));
         QCOMPARE(readFile(old), QByteArray("old"));
-        QCOMPARE(entriesOf(dir.path()), QStringList{u"ReadMe.txt"_qs});
+        QCOMPARE(entriesOf(dir.path()), QStringList{u"ReadMe.txt"_s});
     }
 
     void windowsNames_data()
@@ -176,22 +178,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("refused");
 
-        const QString title = u"title"_qs, file = u"cmbFile"_qs, folder = u"txtPath"_qs;
-        QTest::newRow("device name") << title << u"CON"_qs << true;
-        QTest::newRow("device name in lower case") << file << u"nul"_qs << true;
-        QTest::newRow("device name with an extension") << file << u"Prn.old"_qs << true;
-        QTest::newRow("device name, space before the extension") << title << u"aux "_qs << true;
-        QTest::newRow("COM1") << file << u"COM1"_qs << true;
-        QTest::newRow("LPT9 with an extension") << title << u"lpt9.backup"_qs << true;
-        QTest::newRow("COM0 is no device") << file << u"COM0"_qs << false;
-        QTest::newRow("COM10 is no device") << title << u"COM10"_qs << false;
-        QTest::newRow("CONSOLE is no device") << file << u"CONSOLE"_qs << false;
-        QTest::newRow("ends in a dot before .txt") << file << u"ReadMe."_qs << false;
-        QTest::newRow("folder ends in a dot") << folder << u"C:\\docs.\\"_qs << true;
-        QTest::newRow("folder ends in a space") << folder << u"C:\\docs \\sub"_qs << true;
-        QTest::newRow("device as a folder") << folder << u"D:/con/"_qs << true;
+        const QString title = u"title"_s, file = u"cmbFile"_s, folder = u"txtPath"_s;
+        QTest::newRow("device name") << title << u"CON"_s << true;
+        QTest::newRow("device name in lower case") << file << u"nul"_s << true;
+        QTest::newRow("device name with an extension") << file << u"Prn.old"_s << true;
+        QTest::newRow("device name, space before the extension") << title << u"aux "_s << true;
+        QTest::newRow("COM1") << file << u"COM1"_s << true;
+        QTest::newRow("LPT9 with an extension") << title << u"lpt9.backup"_s << true;
+        QTest::newRow("COM0 is no device") << file << u"COM0"_s << false;
+        QTest::newRow("COM10 is no device") << title << u"COM10"_s << false;
+        QTest::newRow("CONSOLE is no device") << file << u"CONSOLE"_s << false;
+        QTest::newRow("ends in a dot before .txt") << file << u"ReadMe."_s << false;
+        QTest::newRow("folder ends in a dot") << folder << u"C:\\docs.\\"_s << true;
+        QTest::newRow("folder ends in a space") << folder << u"C:\\docs \\sub"_s << true;
+        QTest::newRow("device as a folder") << folder << u"D:/con/"_s << true;
         QTest::newRow("dot folders, drive and server")
-            << folder << u"\\\\srv\\c$\\.\\..\\x\\"_qs << false;
+            << folder << u"\\\\srv\\c$\\.\\..\\x\\"_s << false;
     }
 
     // The Windows rules, checked on every platform: names Windows keeps for
@@ -203,20 +205,20 @@ private Q_SLOTS:
         QFETCH(QString, text);
         QFETCH(bool, refused);
         for (const PathStyle style : {PathStyle::Windows, PathStyle::Posix}) {
-            ReadmeSettings s = sampleToolAnswers(u"C:\\"_qs);
+            ReadmeSettings s = sampleToolAnswers(u"C:\\"_s);
             QString problem;
             if (field == u"title") {
                 s.txtTitle = text;
-                problem = TemplateStore(u"/nonexistent"_qs, style).prepare(s).problem;
+                problem = TemplateStore(u"/nonexistent"_s, style).prepare(s).problem;
             } else {
                 (field == u"cmbFile" ? s.cmbFile : s.txtPath) = text;
                 problem = readmePathProblem(s, style);
             }
             QCOMPARE(!problem.isEmpty(), refused && style == PathStyle::Windows);
             if (!problem.isEmpty() && field != u"title")
-                QVERIFY2(problem.startsWith(u"「%1」"_qs.arg(field == u"cmbFile"
-                                                                 ? Texts::Caption::cmbFile
-                                                                 : Texts::Caption::txtPath)),
+                QVERIFY2(problem.startsWith(u"「%1」"_s.arg(field == u"cmbFile"
+                                                                ? Texts::Caption::cmbFile
+                                                                : Texts::Caption::txtPath)),
                          qPrintable(problem));
         }
     }
@@ -229,8 +231,8 @@ private Q_SLOTS:
         QFETCH(Cause, cause);
 
         QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir(u"taken.txt"_qs));
-        const QString old = dir.filePath(u"ReadMe.txt"_qs);
+        QVERIFY(QDir(dir.path()).mkdir(u"taken.txt"_s));
+        const QString old = dir.filePath(u"ReadMe.txt"_s);
         QVERIFY(writeFile(old, "old"));
         ReadmeSettings s = sampleToolAnswers(QDir(dir.path()).filePath(subfolder));
         s.cmbFile = fileName;
@@ -245,7 +247,7 @@ private Q_SLOTS:
         QCOMPARE(readFile(old), QByteArray("old"));
         const QStringList left =
             QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        QCOMPARE(left, QStringList({u"ReadMe.txt"_qs, u"taken.txt"_qs}));
+        QCOMPARE(left, QStringList({u"ReadMe.txt"_s, u"taken.txt"_s}));
     }
 };
 

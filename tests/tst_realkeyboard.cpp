@@ -22,6 +22,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Xvfb on a free display, with DISPLAY pointing at it, while it lives; or the
@@ -34,10 +36,10 @@ class VirtualScreen
 public:
     VirtualScreen()
     {
-        const QByteArray xvfb = QFile::encodeName(QStandardPaths::findExecutable(u"Xvfb"_qs));
+        const QByteArray xvfb = QFile::encodeName(QStandardPaths::findExecutable(u"Xvfb"_s));
         int channel[2];
         if (xvfb.isEmpty() || pipe(channel) != 0) {
-            m_error = u"Xvfb is missing (package xvfb, installed by script/test)"_qs;
+            m_error = u"Xvfb is missing (package xvfb, installed by script/test)"_s;
             return;
         }
         m_pid = fork();
@@ -62,7 +64,7 @@ public:
         if (c == '\n' && !number.isEmpty())
             qputenv("DISPLAY", ':' + number);
         else
-            m_error = u"Xvfb did not start within 10 s"_qs;
+            m_error = u"Xvfb did not start within 10 s"_s;
     }
     ~VirtualScreen()
     {
@@ -126,7 +128,7 @@ private Q_SLOTS:
     {
         if (!m_noScreen.isEmpty())
             QSKIP(qPrintable(m_noScreen));
-        if (QStandardPaths::findExecutable(u"xdotool"_qs).isEmpty())
+        if (QStandardPaths::findExecutable(u"xdotool"_s).isEmpty())
             QSKIP("xdotool is missing (package xdotool, installed by script/test)");
         QStandardPaths::setTestModeEnabled(true);
         FontSetup::registerSubstitutes();
@@ -140,12 +142,12 @@ private Q_SLOTS:
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QCOMPARE(QApplication::focusWidget(), window.findChild<QWidget *>(u"imgNext"_qs));
+        QCOMPARE(QApplication::focusWidget(), window.findChild<QWidget *>(u"imgNext"_s));
         const BusyCores busy;
         for (int page = 1; page <= 3; ++page) {
-            QVERIFY(xdotool(u"keydown"_qs));
+            QVERIFY(xdotool(u"keydown"_s));
             QTest::qWait(2000);
-            QVERIFY(xdotool(u"keyup"_qs));
+            QVERIFY(xdotool(u"keyup"_s));
             QTest::qWait(500);
             QCOMPARE(int(window.wizardPage()), page);
         }
@@ -158,7 +160,7 @@ private:
     static bool xdotool(const QString &action)
     {
         QProcess process;
-        process.start(u"xdotool"_qs, {action, u"Return"_qs});
+        process.start(u"xdotool"_s, {action, u"Return"_s});
         const QDeadlineTimer deadline(10'000);
         while (process.state() != QProcess::NotRunning && !deadline.hasExpired())
             QTest::qWait(10);

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 // Every picture of resources/ is compiled into the static GUI library, at
 // 1x, 2x and 3x; each must load, as the windows load it, from its resource
 // path at its size times the scale, and a picture button must pick the
@@ -23,7 +25,7 @@ private Q_SLOTS:
             {"button-cancel", {80, 25}},
         };
         for (const auto &[name, size] : pictures) {
-            const QString path = u":/%1.png"_qs.arg(QLatin1StringView(name));
+            const QString path = u":/%1.png"_s.arg(QLatin1StringView(name));
             for (int scale : {1, 2, 3}) {
                 QTest::addRow("%s@%dx", name, scale)
                     << PictureButton::variant(path, scale) << size * scale;
@@ -44,11 +46,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("picture");
         QTest::addColumn<qreal>("ratio");
         QTest::addColumn<QString>("variant");
-        QTest::newRow("ratio 1") << u":/title.png"_qs << 1.0 << u":/title.png"_qs;
-        QTest::newRow("ratio 1.25") << u":/title.png"_qs << 1.25 << u":/title@2x.png"_qs;
-        QTest::newRow("ratio 2") << u":/title.png"_qs << 2.0 << u":/title@2x.png"_qs;
-        QTest::newRow("ratio 2.5") << u":/title.png"_qs << 2.5 << u":/title@3x.png"_qs;
-        QTest::newRow("ratio 4") << u":/icon.png"_qs << 4.0 << u":/icon@3x.png"_qs;
+        QTest::newRow("ratio 1") << u":/title.png"_s << 1.0 << u":/title.png"_s;
+        QTest::newRow("ratio 1.25") << u":/title.png"_s << 1.25 << u":/title@2x.png"_s;
+        QTest::newRow("ratio 2") << u":/title.png"_s << 2.0 << u":/title@2x.png"_s;
+        QTest::newRow("ratio 2.5") << u":/title.png"_s << 2.5 << u":/title@3x.png"_s;
+        QTest::newRow("ratio 4") << u":/icon.png"_s << 4.0 << u":/icon@3x.png"_s;
     }
 
     void variantForRatio()

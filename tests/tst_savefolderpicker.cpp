@@ -23,6 +23,8 @@
 #include <unistd.h>
 #endif
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 enum class Action {
@@ -71,18 +73,18 @@ private Q_SLOTS:
     void init()
     {
         const QDir base(m_base.path());
-        for (const QString &folder : {u"start/gamma/inner"_qs, u"start/alpha"_qs, u"start/Beta"_qs})
+        for (const QString &folder : {u"start/gamma/inner"_s, u"start/alpha"_s, u"start/Beta"_s})
             QVERIFY(base.mkpath(folder));
-        QVERIFY(makeHiddenFolder(base, u"start/.hidden"_qs));
-        QVERIFY(QFile(base.filePath(u"start/file.txt"_qs)).open(QFile::WriteOnly));
-        QVERIFY(QDir::setCurrent(base.filePath(u"start"_qs)));
+        QVERIFY(makeHiddenFolder(base, u"start/.hidden"_s));
+        QVERIFY(QFile(base.filePath(u"start/file.txt"_s)).open(QFile::WriteOnly));
+        QVERIFY(QDir::setCurrent(base.filePath(u"start"_s)));
     }
 
     void cleanup()
     {
         delete m_picker;
         QDir::setCurrent(QDir::tempPath());
-        QFile::setPermissions(m_base.filePath(u"start/gamma"_qs),
+        QFile::setPermissions(m_base.filePath(u"start/gamma"_s),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(TopLevels::leftOver(), QWidgetList());
     }
@@ -100,7 +102,7 @@ private Q_SLOTS:
         const qsizetype rootLength = current.indexOf(u'/') + 1;
         QStringList expected = current.mid(rootLength).split(u'/', Qt::SkipEmptyParts);
         expected.prepend(native(current.left(rootLength)));
-        QCOMPARE(shown, expected << u"alpha"_qs << u"Beta"_qs << u"gamma"_qs);
+        QCOMPARE(shown, expected << u"alpha"_s << u"Beta"_s << u"gamma"_s);
     }
 
     // Paths are relative to the start folder; a null `chosen` hands on nothing.
@@ -111,18 +113,18 @@ private Q_SLOTS:
         QTest::addColumn<Action>("action");
         QTest::addColumn<QString>("chosen");
         const QString root = QDir::rootPath();
-        QTest::newRow("lists untouched") << u"."_qs << Action::None << u"."_qs;
-        QTest::newRow("subfolder, no separator") << u"alpha"_qs << Action::Open << u"alpha"_qs;
-        QTest::newRow("Enter on a subfolder") << u"Beta"_qs << Action::Enter << u"Beta"_qs;
-        QTest::newRow("subfolder only highlighted") << u"gamma"_qs << Action::Highlight << u"."_qs;
+        QTest::newRow("lists untouched") << u"."_s << Action::None << u"."_s;
+        QTest::newRow("subfolder, no separator") << u"alpha"_s << Action::Open << u"alpha"_s;
+        QTest::newRow("Enter on a subfolder") << u"Beta"_s << Action::Enter << u"Beta"_s;
+        QTest::newRow("subfolder only highlighted") << u"gamma"_s << Action::Highlight << u"."_s;
         QTest::newRow("root, ends in the separator") << root << Action::Open << root;
-        QTest::newRow("root drive") << u"."_qs << Action::FirstDrive << root;
-        QTest::newRow("deleted after listing") << u"gamma"_qs << Action::OpenDeleted << u"gamma"_qs;
-        QTest::newRow("unreadable") << u"gamma"_qs << Action::OpenUnreadable << u"gamma"_qs;
+        QTest::newRow("root drive") << u"."_s << Action::FirstDrive << root;
+        QTest::newRow("deleted after listing") << u"gamma"_s << Action::OpenDeleted << u"gamma"_s;
+        QTest::newRow("unreadable") << u"gamma"_s << Action::OpenUnreadable << u"gamma"_s;
         QTest::newRow("wheel over the drives")
-            << u"alpha"_qs << Action::WheelOverDrives << u"alpha"_qs;
-        QTest::newRow("Cancel after opening") << u"alpha"_qs << Action::Cancel << QString();
-        QTest::newRow("Escape after opening") << u"alpha"_qs << Action::Escape << QString();
+            << u"alpha"_s << Action::WheelOverDrives << u"alpha"_s;
+        QTest::newRow("Cancel after opening") << u"alpha"_s << Action::Cancel << QString();
+        QTest::newRow("Escape after opening") << u"alpha"_s << Action::Escape << QString();
     }
 
     void handsOnTheOpenFolder()
@@ -160,7 +162,7 @@ private Q_SLOTS:
 #endif
         }
         if (action == Action::FirstDrive) {
-            auto *drives = m_picker->findChild<DriveList *>(u"Drive1"_qs);
+            auto *drives = m_picker->findChild<DriveList *>(u"Drive1"_s);
             drives->showPopup();
             QTest::keyClick(drives->view(), Qt::Key_Home);
             QTest::keyClick(drives->view(), Qt::Key_Return);
@@ -178,14 +180,14 @@ private Q_SLOTS:
         }
         // Two notches: the first could hand the drive list the focus.
         if (action == Action::WheelOverDrives) {
-            UserInput::turnWheel(m_picker->findChild<QWidget *>(u"Drive1"_qs), 2);
+            UserInput::turnWheel(m_picker->findChild<QWidget *>(u"Drive1"_s), 2);
             QCOMPARE(QApplication::focusWidget(), dir1());
         }
         if (action == Action::OpenDeleted || action == Action::OpenUnreadable)
             QCOMPARE(dir1()->currentItem()->childCount(), 0);
         QCOMPARE(answers.seen().size(), 0);
 
-        const QString button = action == Action::Cancel ? u"imgCancel"_qs : u"imgOK"_qs;
+        const QString button = action == Action::Cancel ? u"imgCancel"_s : u"imgOK"_s;
         if (action == Action::Escape)
             QTest::keyClick(dir1(), Qt::Key_Escape);
         else
@@ -202,10 +204,10 @@ private Q_SLOTS:
     // sight with its whole name.
     void deepFoldersStayReadableAndReachable()
     {
-        QString deep = u"start"_qs;
+        QString deep = u"start"_s;
         for (int level = 1; level <= 20; ++level)
-            deep += u"/level-%1-folder"_qs.arg(level, 2, 10, QChar(u'0'));
-        QVERIFY(QDir(m_base.path()).mkpath(deep + u"/inside"_qs));
+            deep += u"/level-%1-folder"_s.arg(level, 2, 10, QChar(u'0'));
+        QVERIFY(QDir(m_base.path()).mkpath(deep + u"/inside"_s));
         QVERIFY(QDir::setCurrent(m_base.filePath(deep)));
         QVERIFY(open());
         QList<QTreeWidgetItem *> entries;
@@ -240,22 +242,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("drive");
         QTest::newRow("in a volume listed before the one it lies in")
-            << u"/mnt/data/deep/x"_qs << u"/mnt/data/deep"_qs;
-        QTest::newRow("in a volume that holds another") << u"/mnt/data/x"_qs << u"/mnt/data"_qs;
-        QTest::newRow("a volume's own root") << u"/mnt/data"_qs << u"/mnt/data"_qs;
-        QTest::newRow("named like a deeper volume") << u"/mnt/data/deeper"_qs << u"/mnt/data"_qs;
-        QTest::newRow("named like a volume") << u"/mnt/database/x"_qs << u"/mnt/database"_qs;
-        QTest::newRow("above every volume but /") << u"/mnt"_qs << u"/"_qs;
-        QTest::newRow("the root") << u"/"_qs << u"/"_qs;
-        QTest::newRow("in a volume listed last") << u"/home/u"_qs << u"/home"_qs;
+            << u"/mnt/data/deep/x"_s << u"/mnt/data/deep"_s;
+        QTest::newRow("in a volume that holds another") << u"/mnt/data/x"_s << u"/mnt/data"_s;
+        QTest::newRow("a volume's own root") << u"/mnt/data"_s << u"/mnt/data"_s;
+        QTest::newRow("named like a deeper volume") << u"/mnt/data/deeper"_s << u"/mnt/data"_s;
+        QTest::newRow("named like a volume") << u"/mnt/database/x"_s << u"/mnt/database"_s;
+        QTest::newRow("above every volume but /") << u"/mnt"_s << u"/"_s;
+        QTest::newRow("the root") << u"/"_s << u"/"_s;
+        QTest::newRow("in a volume listed last") << u"/home/u"_s << u"/home"_s;
     }
 
     void choosesTheDeepestVolumeThatHoldsTheFolder()
     {
         QFETCH(QString, folder);
         QFETCH(QString, drive);
-        const QStringList roots = {u"/"_qs, u"/mnt/data/deep"_qs, u"/mnt/data"_qs,
-                                   u"/mnt/database"_qs, u"/home"_qs};
+        const QStringList roots = {u"/"_s, u"/mnt/data/deep"_s, u"/mnt/data"_s, u"/mnt/database"_s,
+                                   u"/home"_s};
         QCOMPARE(roots.value(DriveList::deepestRootOf(roots, folder)), drive);
     }
 
@@ -263,18 +265,18 @@ private Q_SLOTS:
     void listsTheDrives()
     {
         QVERIFY(open());
-        const auto *drives = m_picker->findChild<DriveList *>(u"Drive1"_qs);
+        const auto *drives = m_picker->findChild<DriveList *>(u"Drive1"_s);
         QStringList shown;
         for (int i = 0; i < drives->count(); ++i)
             shown.append(drives->itemText(i));
 #ifdef Q_OS_WIN
-        QCOMPARE(shown.value(0), u"C:\\"_qs);
+        QCOMPARE(shown.value(0), u"C:\\"_s);
         for (const QString &drive : shown)
-            QVERIFY2(drive.size() == 3 && drive.endsWith(u":\\"_qs), qPrintable(drive));
+            QVERIFY2(drive.size() == 3 && drive.endsWith(u":\\"_s), qPrintable(drive));
         if (underWine()) // Wine's drive for the Linux file system
-            QVERIFY2(shown.contains(u"Z:\\"_qs), qPrintable(shown.join(u' ')));
+            QVERIFY2(shown.contains(u"Z:\\"_s), qPrintable(shown.join(u' ')));
 #else
-        QCOMPARE(shown.value(0), u"/"_qs);
+        QCOMPARE(shown.value(0), u"/"_s);
 #endif
     }
 
@@ -284,12 +286,12 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("type");
         QTest::addColumn<bool>("readOnly");
         QTest::addColumn<bool>("offered");
-        QTest::newRow("home partition") << u"/home"_qs << QByteArray("ext4") << false << true;
-        QTest::newRow("named like /run") << u"/runner"_qs << QByteArray("xfs") << false << true;
-        QTest::newRow("CD-ROM") << u"/media/u/CD"_qs << QByteArray("iso9660") << true << false;
-        QTest::newRow("proc") << u"/proc"_qs << QByteArray("proc") << false << false;
-        QTest::newRow("tmpfs") << u"/tmp"_qs << QByteArray("tmpfs") << false << false;
-        QTest::newRow("under /run") << u"/run/user/1"_qs << QByteArray("fuse") << false << false;
+        QTest::newRow("home partition") << u"/home"_s << QByteArray("ext4") << false << true;
+        QTest::newRow("named like /run") << u"/runner"_s << QByteArray("xfs") << false << true;
+        QTest::newRow("CD-ROM") << u"/media/u/CD"_s << QByteArray("iso9660") << true << false;
+        QTest::newRow("proc") << u"/proc"_s << QByteArray("proc") << false << false;
+        QTest::newRow("tmpfs") << u"/tmp"_s << QByteArray("tmpfs") << false << false;
+        QTest::newRow("under /run") << u"/run/user/1"_s << QByteArray("fuse") << false << false;
     }
 
     void offersTheVolumesAUserSavesTo()
@@ -305,14 +307,14 @@ private:
     // A picker shown and active.
     SaveFolderPicker *open()
     {
-        m_picker = new SaveFolderPicker(u":/title.png"_qs);
+        m_picker = new SaveFolderPicker(u":/title.png"_s);
         m_picker->show();
         return QTest::qWaitForWindowActive(m_picker) ? m_picker.data() : nullptr;
     }
 
     FolderList *dir1() const
     {
-        return m_picker->findChild<FolderList *>(u"Dir1"_qs);
+        return m_picker->findChild<FolderList *>(u"Dir1"_s);
     }
 
     QTemporaryDir m_base;

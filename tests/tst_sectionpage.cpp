@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 // The section list editor of page 3 on its own, driven by mouse and
 // keyboard: the four move buttons with their edge cases, and Add with its
 // input box. Lists are written as words, "_" standing for an empty entry.
@@ -28,8 +30,8 @@ private Q_SLOTS:
         m_editor->show();
         QApplication::setActiveWindow(m_editor.get());
         QVERIFY(QTest::qWaitForWindowActive(m_editor.get()));
-        m_left = m_editor->findChild<QListWidget *>(u"list2Left"_qs);
-        m_right = m_editor->findChild<QListWidget *>(u"List2Right"_qs);
+        m_left = m_editor->findChild<QListWidget *>(u"list2Left"_s);
+        m_right = m_editor->findChild<QListWidget *>(u"List2Right"_s);
         QVERIFY(m_left && m_right);
         m_left->setFocus(Qt::TabFocusReason);
     }
@@ -52,23 +54,23 @@ private Q_SLOTS:
         QTest::addColumn<QString>("rightAfter");
         QTest::addColumn<QString>("selectedAfter"); // left's, then right's
         QTest::newRow("> with nothing selected")
-            << u"a b c"_qs << u"x y"_qs << u">"_qs << u"a b c"_qs << u"x y"_qs << QString();
+            << u"a b c"_s << u"x y"_s << u">"_s << u"a b c"_s << u"x y"_s << QString();
         QTest::newRow("> appends the selected entry, nothing stays selected")
-            << u"a b c"_qs << u"x y"_qs << u"L1 >"_qs << u"a c"_qs << u"x y b"_qs << QString();
+            << u"a b c"_s << u"x y"_s << u"L1 >"_s << u"a c"_s << u"x y b"_s << QString();
         QTest::newRow("< appends to the end of the available")
-            << u"a b c"_qs << u"x y"_qs << u"R0 <"_qs << u"a b c x"_qs << u"y"_qs << QString();
+            << u"a b c"_s << u"x y"_s << u"R0 <"_s << u"a b c x"_s << u"y"_s << QString();
         QTest::newRow("the target's selection stays")
-            << u"a b c"_qs << u"x y"_qs << u"R1 L0 >"_qs << u"b c"_qs << u"x y a"_qs << u"y"_qs;
+            << u"a b c"_s << u"x y"_s << u"R1 L0 >"_s << u"b c"_s << u"x y a"_s << u"y"_s;
         QTest::newRow("of two equal entries the selected one goes")
-            << u"a b a"_qs << QString() << u"L2 >"_qs << u"a b"_qs << u"a"_qs << QString();
+            << u"a b a"_s << QString() << u"L2 >"_s << u"a b"_s << u"a"_s << QString();
         QTest::newRow("a selected empty entry does not move")
-            << u"a b c"_qs << u"_"_qs << u"R0 <"_qs << u"a b c"_qs << u"_"_qs << u"_"_qs;
+            << u"a b c"_s << u"_"_s << u"R0 <"_s << u"a b c"_s << u"_"_s << u"_"_s;
         QTest::newRow(">> appends all after the chosen, duplicates and empty ones too")
-            << u"a _ x"_qs << u"x y"_qs << u">>"_qs << QString() << u"x y a _ x"_qs << QString();
+            << u"a _ x"_s << u"x y"_s << u">>"_s << QString() << u"x y a _ x"_s << QString();
         QTest::newRow("<< appends all chosen after the available")
-            << u"a b"_qs << u"x y"_qs << u"<<"_qs << u"a b x y"_qs << QString() << QString();
+            << u"a b"_s << u"x y"_s << u"<<"_s << u"a b x y"_s << QString() << QString();
         QTest::newRow("keyboard: select the second, Tab to >, Space")
-            << u"a b c"_qs << QString() << u"Down Down Tab Tab Space"_qs << u"a c"_qs << u"b"_qs
+            << u"a b c"_s << QString() << u"Down Down Tab Tab Space"_s << u"a c"_s << u"b"_s
             << QString();
     }
 
@@ -78,10 +80,10 @@ private Q_SLOTS:
         QFETCH(QString, right);
         QFETCH(QString, steps);
         setLists(left, right);
-        const QHash<QString, QString> buttons = {{u">"_qs, u"lbl2Right"_qs},
-                                                 {u"<"_qs, u"lbl2Left"_qs},
-                                                 {u">>"_qs, u"lbl2Right2"_qs},
-                                                 {u"<<"_qs, u"lbl2Left2"_qs}};
+        const QHash<QString, QString> buttons = {{u">"_s, u"lbl2Right"_s},
+                                                 {u"<"_s, u"lbl2Left"_s},
+                                                 {u">>"_s, u"lbl2Right2"_s},
+                                                 {u"<<"_s, u"lbl2Left2"_s}};
         for (const QString &step : steps.split(u' ')) {
             if (buttons.contains(step))
                 QTest::mouseClick(m_editor->findChild<QWidget *>(buttons[step]), Qt::LeftButton);
@@ -100,9 +102,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("confirmed");
         QTest::addColumn<QString>("appended");
-        QTest::newRow("a heading already chosen") << u"謝辞"_qs << true << u"謝辞"_qs;
-        QTest::newRow("blanks kept") << u"  使い方  "_qs << true << u"  使い方  "_qs;
-        QTest::newRow("cancelled: an empty entry") << u"typed"_qs << false << QString();
+        QTest::newRow("a heading already chosen") << u"謝辞"_s << true << u"謝辞"_s;
+        QTest::newRow("blanks kept") << u"  使い方  "_s << true << u"  使い方  "_s;
+        QTest::newRow("cancelled: an empty entry") << u"typed"_s << false << QString();
     }
 
     // Add asks with an empty box and appends what was typed, as typed.
@@ -110,12 +112,12 @@ private Q_SLOTS:
     {
         QFETCH(QString, typed);
         QFETCH(bool, confirmed);
-        setLists(QString(), u"謝辞"_qs);
+        setLists(QString(), u"謝辞"_s);
         {
             const QueuedAnswers answers({{confirmed, typed}});
-            QTest::mouseClick(m_editor->findChild<QWidget *>(u"lbl2Add"_qs), Qt::LeftButton);
+            QTest::mouseClick(m_editor->findChild<QWidget *>(u"lbl2Add"_s), Qt::LeftButton);
             QCOMPARE(answers.seen().size(), 1);
-            QCOMPARE(answers.seen()[0].title, u"Tessel"_qs);
+            QCOMPARE(answers.seen()[0].title, u"Tessel"_s);
             QCOMPARE(answers.seen()[0].text, Texts::newHeadingPrompt());
         }
         QCOMPARE(m_right->count(), 2);
@@ -134,7 +136,7 @@ private:
     static QStringList words(const QString &text)
     {
         QStringList entries = text.split(u' ', Qt::SkipEmptyParts);
-        std::replace(entries.begin(), entries.end(), u"_"_qs, QString());
+        std::replace(entries.begin(), entries.end(), u"_"_s, QString());
         return entries;
     }
 
@@ -144,7 +146,7 @@ private:
         QStringList entries;
         for (int i = 0; i < list->count(); ++i) {
             if (!selectedOnly || list->item(i)->isSelected())
-                entries.append(list->item(i)->text().isEmpty() ? u"_"_qs : list->item(i)->text());
+                entries.append(list->item(i)->text().isEmpty() ? u"_"_s : list->item(i)->text());
         }
         return entries.join(u' ');
     }

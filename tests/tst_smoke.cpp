@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QVersionNumber>
 
+using namespace Qt::StringLiterals;
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 
@@ -17,7 +19,7 @@ namespace {
 // LoadLibraryEx wants backslashes.
 std::wstring programPath()
 {
-    return QDir::toNativeSeparators(QStringLiteral(TESSEL_EXECUTABLE)).toStdWString();
+    return QDir::toNativeSeparators(QString::fromUtf8(TESSEL_EXECUTABLE)).toStdWString();
 }
 
 // The program's file opened for its resources only, never run.
@@ -61,10 +63,10 @@ QString versionValue(const QString &query)
             parts << QString::number(HIWORD(pair)) << QString::number(LOWORD(pair));
         return parts.mid(0, 4).join(u'.') + u' ' + parts.mid(4).join(u'.');
     }
-    if (query.startsWith(u"\\VarFileInfo"_qs)) {
+    if (query.startsWith(u"\\VarFileInfo"_s)) {
         QStringList words;
         for (UINT i = 0; i < length / sizeof(WORD); ++i)
-            words.append(u"%1"_qs.arg(static_cast<const WORD *>(value)[i], 4, 16, QChar(u'0')));
+            words.append(u"%1"_s.arg(static_cast<const WORD *>(value)[i], 4, 16, QChar(u'0')));
         return words.join(u' ');
     }
     return QString::fromWCharArray(static_cast<const wchar_t *>(value));
@@ -83,25 +85,25 @@ class TestSmoke : public QObject
 private Q_SLOTS:
     void programStartsAndRuns()
     {
-        const QDir programFolder = QFileInfo(QStringLiteral(TESSEL_EXECUTABLE)).dir();
+        const QDir programFolder = QFileInfo(QString::fromUtf8(TESSEL_EXECUTABLE)).dir();
         const QStringList beside = programFolder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         QTemporaryDir home;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"HOME"_qs, home.path());
-        environment.remove(u"XDG_DATA_HOME"_qs);
+        environment.insert(u"HOME"_s, home.path());
+        environment.remove(u"XDG_DATA_HOME"_s);
         QProcess program;
         program.setProcessEnvironment(environment);
         program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        program.start(QStringLiteral(TESSEL_EXECUTABLE), {});
+        program.start(QString::fromUtf8(TESSEL_EXECUTABLE), {});
         QVERIFY(program.waitForStarted());
         QVERIFY2(!program.waitForFinished(1500), "the program ended by itself");
 
-        const QString userStore = home.filePath(u".local/share/neattessel/tmp"_qs);
+        const QString userStore = home.filePath(u".local/share/neattessel/tmp"_s);
         if (TESSEL_PACKAGED) {
             QCOMPARE(programFolder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot), beside);
             QVERIFY(QFileInfo(userStore).isDir());
         } else {
-            QVERIFY(QFileInfo(programFolder, u"tmp"_qs).isDir());
+            QVERIFY(QFileInfo(programFolder, u"tmp"_s).isDir());
             QVERIFY(QDir(home.path()).isEmpty());
         }
         program.kill();
@@ -116,20 +118,20 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("query");
         QTest::addColumn<QString>("expected");
-        QList<int> parts = QVersionNumber::fromString(QStringLiteral(TESSEL_VERSION)).segments();
+        QList<int> parts = QVersionNumber::fromString(QString::fromUtf8(TESSEL_VERSION)).segments();
         parts.resize(4);
         QStringList numbers;
         for (int part : parts)
             numbers.append(QString::number(part));
         const QString version = numbers.join(u'.');
-        QTest::newRow("file and product version") << u"\\"_qs << version + u' ' + version;
-        QTest::newRow("languages") << u"\\VarFileInfo\\Translation"_qs << u"0411 04b0 0000 04b0"_qs;
+        QTest::newRow("file and product version") << u"\\"_s << version + u' ' + version;
+        QTest::newRow("languages") << u"\\VarFileInfo\\Translation"_s << u"0411 04b0 0000 04b0"_s;
         const std::pair<const char *, QString> strings[] = {
-            {"ProductName", u"NeatTessel"_qs},
-            {"FileDescription", u"NeatTessel（ReadMe 作成ウィザード）"_qs},
-            {"CompanyName", u"NeatTessel developers"_qs},
-            {"LegalCopyright", u"Copyright (c) 2026 NeatTessel developers. MIT License"_qs},
-            {"OriginalFilename", u"neattessel.exe"_qs},
+            {"ProductName", u"NeatTessel"_s},
+            {"FileDescription", u"NeatTessel（ReadMe 作成ウィザード）"_s},
+            {"CompanyName", u"NeatTessel developers"_s},
+            {"LegalCopyright", u"Copyright (c) 2026 NeatTessel developers. MIT License"_s},
+            {"OriginalFilename", u"neattessel.exe"_s},
             {"FileVersion", version},
             {"ProductVersion", version},
         };
@@ -137,7 +139,7 @@ private Q_SLOTS:
              {std::pair{"041104B0", "Japanese"}, {"000004B0", "neutral"}}) {
             for (const auto &[key, value] : strings)
                 QTest::addRow("%s %s", language, key)
-                    << u"\\StringFileInfo\\%1\\%2"_qs.arg(QLatin1String(block), QLatin1String(key))
+                    << u"\\StringFileInfo\\%1\\%2"_s.arg(QLatin1String(block), QLatin1String(key))
                     << value;
         }
     }

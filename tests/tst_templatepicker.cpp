@@ -19,6 +19,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 enum class Action { Ok, OkUnselected, DoubleClick, Enter, Cancel, Escape };
@@ -30,9 +32,9 @@ ReadmeSettings answers(const QString &title)
 {
     ReadmeSettings s = ReadmeSettings::atStartup();
     s.txtTitle = title;
-    s.txtName = u"\"作者\", 他"_qs;
-    s.list2Left = {u"999"_qs, u"謝辞, \"その他\""_qs};
-    s.List2Right = {u"999"_qs};
+    s.txtName = u"\"作者\", 他"_s;
+    s.list2Left = {u"999"_s, u"謝辞, \"その他\""_s};
+    s.List2Right = {u"999"_s};
     return s;
 }
 
@@ -61,14 +63,14 @@ private Q_SLOTS:
         delete m_picker;
 
         const QDir dir(m_folder->path());
-        for (const QString &name : {u"b.tmp"_qs, u"A.tmp"_qs, u"x.txt"_qs})
+        for (const QString &name : {u"b.tmp"_s, u"A.tmp"_s, u"x.txt"_s})
             QVERIFY(QFile(dir.filePath(name)).open(QFile::WriteOnly));
-        QVERIFY(dir.mkdir(u"folder.tmp"_qs));
+        QVERIFY(dir.mkdir(u"folder.tmp"_s));
         QVERIFY(CoreFixtures::saveTemplate(store(), answers(QString())).written());
         QVERIFY(open());
-        QCOMPARE(Controls::entries(list()), (QStringList{QString(), u"A"_qs, u"b"_qs}));
+        QCOMPARE(Controls::entries(list()), (QStringList{QString(), u"A"_s, u"b"_s}));
         UserInput::clickRow(list(), 0);
-        click(u"imgOK"_qs);
+        click(u"imgOK"_s);
         QCOMPARE(m_loaded, QList{answers(QString())});
     }
 
@@ -100,10 +102,10 @@ private Q_SLOTS:
         QFETCH(Action, action);
         QFETCH(QByteArray, damage);
         QFETCH(Outcome, outcome);
-        QVERIFY(CoreFixtures::saveTemplate(store(), answers(u"!decoy"_qs)).written());
-        QVERIFY(CoreFixtures::saveTemplate(store(), answers(u"chosen"_qs)).written());
+        QVERIFY(CoreFixtures::saveTemplate(store(), answers(u"!decoy"_s)).written());
+        QVERIFY(CoreFixtures::saveTemplate(store(), answers(u"chosen"_s)).written());
         QVERIFY(open());
-        QFile file(store().filePath(u"chosen"_qs));
+        QFile file(store().filePath(u"chosen"_s));
         if (!damage.isNull()) {
             QVERIFY(damage.isEmpty() ? file.remove()
                                      : file.open(QFile::WriteOnly) && file.write(damage) > 0);
@@ -119,11 +121,11 @@ private Q_SLOTS:
         else if (action == Action::Enter || action == Action::Escape)
             QTest::keyClick(list(), action == Action::Enter ? Qt::Key_Return : Qt::Key_Escape);
         else
-            click(action == Action::Cancel ? u"imgCancel"_qs : u"imgOK"_qs);
+            click(action == Action::Cancel ? u"imgCancel"_s : u"imgOK"_s);
         QTest::qWait(20);
 
         const bool loads = outcome == Outcome::Loads;
-        QCOMPARE(m_loaded, loads ? QList{answers(u"chosen"_qs)} : QList<ReadmeSettings>());
+        QCOMPARE(m_loaded, loads ? QList{answers(u"chosen"_s)} : QList<ReadmeSettings>());
         QCOMPARE(m_picker.isNull(), loads || outcome == Outcome::Closes);
         QCOMPARE(queued.seen().size(), outcome == Outcome::Reports ? 1 : 0);
         for (const Prompts::Shown &box : queued.seen())
@@ -136,16 +138,16 @@ private Q_SLOTS:
     // go, or reads the template again.
     void heldEnterReportsOnce()
     {
-        QVERIFY(CoreFixtures::saveTemplate(store(), answers(u"chosen"_qs)).written());
+        QVERIFY(CoreFixtures::saveTemplate(store(), answers(u"chosen"_s)).written());
         QVERIFY(open());
-        QFile file(store().filePath(u"chosen"_qs));
+        QFile file(store().filePath(u"chosen"_s));
         QVERIFY(file.open(QFile::WriteOnly) && file.write("\x81") == 1);
         file.close();
         UserInput::clickRow(list(), 0);
         int boxes = 0;
         bool openAtRelease = false;
         QPointer<QDialog> shown;
-        HeldKey::hold(Qt::Key_Return, {}, u"\r"_qs, [&](bool released) {
+        HeldKey::hold(Qt::Key_Return, {}, u"\r"_s, [&](bool released) {
             auto *const box = qobject_cast<QDialog *>(QApplication::activeModalWidget());
             boxes += box && box != shown ? 1 : 0;
             shown = box;
@@ -170,14 +172,14 @@ private:
     TemplatePicker *open()
     {
         m_loaded.clear();
-        m_picker = new TemplatePicker(store(), u":/title.png"_qs);
+        m_picker = new TemplatePicker(store(), u":/title.png"_s);
         connect(m_picker, &TemplatePicker::templateLoaded,
                 [this](const ReadmeSettings &settings) { m_loaded.append(settings); });
         m_picker->show();
         return QTest::qWaitForWindowActive(m_picker) ? m_picker.data() : nullptr;
     }
 
-    QListWidget *list() const { return m_picker->findChild<QListWidget *>(u"listTemplate"_qs); }
+    QListWidget *list() const { return m_picker->findChild<QListWidget *>(u"listTemplate"_s); }
 
     void click(const QString &button)
     {

@@ -20,6 +20,8 @@
 #include <sys/stat.h>
 #endif
 
+using namespace Qt::StringLiterals;
+
 using namespace CoreFixtures;
 
 namespace {
@@ -34,12 +36,12 @@ QByteArray cp932(const QString &text)
 ReadmeSettings exampleAnswers()
 {
     ReadmeSettings s = ReadmeSettings::atStartup();
-    s.cmbDousa = u"WindowsXP"_qs;
-    s.cmbHissu = u"Windows98以降"_qs;
-    s.cmbTF = u"自由"_qs;
-    s.txtPath = u"C:\\"_qs;
-    s.list2Left = {u"謝辞"_qs, u"VerUp履歴"_qs};
-    s.List2Right = {u"はじめに"_qs, u"ソフト紹介"_qs, u"注意事項"_qs};
+    s.cmbDousa = u"WindowsXP"_s;
+    s.cmbHissu = u"Windows98以降"_s;
+    s.cmbTF = u"自由"_s;
+    s.txtPath = u"C:\\"_s;
+    s.list2Left = {u"謝辞"_s, u"VerUp履歴"_s};
+    s.List2Right = {u"はじめに"_s, u"ソフト紹介"_s, u"注意事項"_s};
     return s;
 }
 
@@ -47,7 +49,7 @@ const QString ExampleFile =
     u"\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n\"WindowsXP\"\r\n\"Windows98以降\"\r\n"
     u"\"フリーウェア\"\r\n\"自由\"\r\n\"\"\r\n\"\"\r\n\"------------------\"\r\n"
     u"\"ReadMe\"\r\n\"【 】\"\r\n\"C:\\\"\r\n\"謝辞\"\r\n\"VerUp履歴\"\r\n999\r\n"
-    u"\"はじめに\"\r\n\"ソフト紹介\"\r\n\"注意事項\"\r\n"_qs;
+    u"\"はじめに\"\r\n\"ソフト紹介\"\r\n\"注意事項\"\r\n"_s;
 
 } // namespace
 
@@ -64,7 +66,7 @@ private Q_SLOTS:
         const TemplateStore store(dir.path(), PathStyle::Windows);
         const WriteResult result = saveTemplate(store, exampleAnswers());
         QVERIFY2(result.written(), qPrintable(result.message));
-        QCOMPARE(result.path, dir.filePath(u".tmp"_qs));
+        QCOMPARE(result.path, dir.filePath(u".tmp"_s));
         QCOMPARE(readFile(result.path), cp932(ExampleFile));
     }
 
@@ -74,18 +76,18 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("right");
         QTest::addColumn<QString>("value");
 
-        QTest::newRow("both lists empty") << QStringList() << QStringList() << u"x"_qs;
+        QTest::newRow("both lists empty") << QStringList() << QStringList() << u"x"_s;
         QTest::newRow("comma inside a value")
-            << QStringList{u"a,b"_qs} << QStringList{u",,"_qs} << u"1,2"_qs;
+            << QStringList{u"a,b"_s} << QStringList{u",,"_s} << u"1,2"_s;
         QTest::newRow("double quotes inside a value")
-            << QStringList{u"\"q\""_qs} << QStringList{u"say \"hi\""_qs} << u"a\"b\"c"_qs;
+            << QStringList{u"\"q\""_s} << QStringList{u"say \"hi\""_s} << u"a\"b\"c"_s;
         QTest::newRow("quoted 999 is a heading")
-            << QStringList{u"999"_qs, u"x"_qs} << QStringList{u"999"_qs} << u"999"_qs;
+            << QStringList{u"999"_s, u"x"_s} << QStringList{u"999"_s} << u"999"_s;
         QTest::newRow("empty and blank headings")
-            << QStringList{QString(), u" "_qs} << QStringList{QString()} << QString();
-        QTest::newRow("lone quote") << QStringList{u"\""_qs} << QStringList{u"\"\""_qs} << u"\""_qs;
+            << QStringList{QString(), u" "_s} << QStringList{QString()} << QString();
+        QTest::newRow("lone quote") << QStringList{u"\""_s} << QStringList{u"\"\""_s} << u"\""_s;
         QTest::newRow("DEL inside values")
-            << QStringList{u"a\x7f"_qs} << QStringList{u"\x7f"_qs} << u"b\x7f c"_qs;
+            << QStringList{u"a\x7f"_s} << QStringList{u"\x7f"_s} << u"b\x7f c"_s;
     }
 
     void roundTrip()
@@ -96,18 +98,18 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const TemplateStore store(dir.path(), PathStyle::Posix);
         ReadmeSettings s = exampleAnswers();
-        s.txtTitle = u"テスト"_qs;
+        s.txtTitle = u"テスト"_s;
         s.txtName = value;
         s.cmbKakko = value;
-        s.txtPath = u"/data"_qs;
+        s.txtPath = u"/data"_s;
         s.list2Left = left;
         s.List2Right = right;
         QVERIFY(saveTemplate(store, s).written());
-        QVERIFY(QFile::exists(dir.filePath(u"テスト.tmp"_qs)));
+        QVERIFY(QFile::exists(dir.filePath(u"テスト.tmp"_s)));
 
-        const TemplateFormat::ParseResult loaded = store.load(u"テスト"_qs);
+        const TemplateFormat::ParseResult loaded = store.load(u"テスト"_s);
         QVERIFY2(loaded.ok(), qPrintable(loaded.error));
-        s.txtPath = u"/data/"_qs; // the folder is stored with its separator
+        s.txtPath = u"/data/"_s; // the folder is stored with its separator
         QCOMPARE(loaded.settings, s);
     }
 
@@ -117,15 +119,15 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("left");
         QTest::addColumn<QStringList>("right");
 
-        QTest::newRow("no headings") << u"999\r\n"_qs << QStringList() << QStringList();
+        QTest::newRow("no headings") << u"999\r\n"_s << QStringList() << QStringList();
         QTest::newRow("unquoted lines read whole")
-            << u"abc\r\n999\r\n\"x\"tail\r\n"_qs << QStringList{u"abc"_qs} << QStringList{u"x"_qs};
+            << u"abc\r\n999\r\n\"x\"tail\r\n"_s << QStringList{u"abc"_s} << QStringList{u"x"_s};
         QTest::newRow("last line without CR LF")
-            << u"999\r\n\"x\""_qs << QStringList() << QStringList{u"x"_qs};
+            << u"999\r\n\"x\""_s << QStringList() << QStringList{u"x"_s};
         QTest::newRow("LF-only line ends")
-            << u"\"a\"\n999\n\"b\"\n"_qs << QStringList{u"a"_qs} << QStringList{u"b"_qs};
+            << u"\"a\"\n999\n\"b\"\n"_s << QStringList{u"a"_s} << QStringList{u"b"_s};
         QTest::newRow("second unquoted 999 is a heading")
-            << u"999\r\n999\r\n"_qs << QStringList() << QStringList{u"999"_qs};
+            << u"999\r\n999\r\n"_s << QStringList() << QStringList{u"999"_s};
     }
 
     void unusualLines()
@@ -133,11 +135,11 @@ private Q_SLOTS:
         QFETCH(QString, tail);
         QFETCH(QStringList, left);
         QFETCH(QStringList, right);
-        const QString head = ExampleFile.left(ExampleFile.indexOf(u"\"謝辞\""_qs));
+        const QString head = ExampleFile.left(ExampleFile.indexOf(u"\"謝辞\""_s));
         const TemplateFormat::ParseResult r = TemplateFormat::parseTemplateText(head + tail);
         QVERIFY2(r.ok(), qPrintable(r.error));
-        QCOMPARE(r.settings.txtPath, u"C:\\"_qs);
-        QCOMPARE(r.settings.cmbKakko, u"【 】"_qs);
+        QCOMPARE(r.settings.txtPath, u"C:\\"_s);
+        QCOMPARE(r.settings.cmbKakko, u"【 】"_s);
         QCOMPARE(r.settings.list2Left, left);
         QCOMPARE(r.settings.List2Right, right);
     }
@@ -171,11 +173,11 @@ private Q_SLOTS:
         QFETCH(QString, cause);
         QTemporaryDir dir;
         const TemplateStore store(dir.path());
-        QVERIFY(writeFile(store.filePath(u"bad"_qs), bytes));
-        const TemplateFormat::ParseResult r = store.load(u"bad"_qs);
+        QVERIFY(writeFile(store.filePath(u"bad"_s), bytes));
+        const TemplateFormat::ParseResult r = store.load(u"bad"_s);
         QVERIFY(!r.ok());
         QVERIFY2(r.error.contains(cause), qPrintable(r.error));
-        QVERIFY2(r.error.contains(QDir::toNativeSeparators(store.filePath(u"bad"_qs))),
+        QVERIFY2(r.error.contains(QDir::toNativeSeparators(store.filePath(u"bad"_s))),
                  qPrintable(r.error));
     }
 
@@ -191,28 +193,27 @@ private Q_SLOTS:
         const auto control = [](char16_t code) {
             return Texts::holds(Texts::controlCharacter(code));
         };
-        const QString lineBreak = Texts::lineBreaks(u"「%1」"_qs.arg(Texts::Caption::leftList()));
-        QTest::newRow("slash") << posix << u"a/b"_qs << u"h"_qs << Texts::holdsCharacter(u'/');
-        QTest::newRow("backslash")
-            << posix << u"a\\b"_qs << u"h"_qs << Texts::holdsCharacter(u'\\');
-        QTest::newRow("control character") << posix << u"a\tb"_qs << u"h"_qs << control(0x09);
-        QTest::newRow("DEL in the title") << posix << u"a\x7f"_qs << u"h"_qs << control(0x7f);
-        QTest::newRow("lone CR in the title") << posix << u"a\rb"_qs << u"h"_qs << control(0x0d);
+        const QString lineBreak = Texts::lineBreaks(u"「%1」"_s.arg(Texts::Caption::leftList()));
+        QTest::newRow("slash") << posix << u"a/b"_s << u"h"_s << Texts::holdsCharacter(u'/');
+        QTest::newRow("backslash") << posix << u"a\\b"_s << u"h"_s << Texts::holdsCharacter(u'\\');
+        QTest::newRow("control character") << posix << u"a\tb"_s << u"h"_s << control(0x09);
+        QTest::newRow("DEL in the title") << posix << u"a\x7f"_s << u"h"_s << control(0x7f);
+        QTest::newRow("lone CR in the title") << posix << u"a\rb"_s << u"h"_s << control(0x0d);
         QTest::newRow("device name on windows")
-            << win << u"con"_qs << u"h"_qs << Texts::deviceName(u"con.tmp");
+            << win << u"con"_s << u"h"_s << Texts::deviceName(u"con.tmp");
         QTest::newRow("colon on windows")
-            << win << u"a:b"_qs << u"h"_qs << Texts::holdsCharacter(u':');
+            << win << u"a:b"_s << u"h"_s << Texts::holdsCharacter(u':');
         QTest::newRow("question mark on windows")
-            << win << u"a?"_qs << u"h"_qs << Texts::holdsCharacter(u'?');
+            << win << u"a?"_s << u"h"_s << Texts::holdsCharacter(u'?');
         QTest::newRow("device name, any case, any extension")
-            << win << u"nul.x"_qs << u"h"_qs << Texts::deviceName(u"nul.x.tmp");
+            << win << u"nul.x"_s << u"h"_s << Texts::deviceName(u"nul.x.tmp");
         QTest::newRow("numbered device with trailing space")
-            << win << u"Com9 "_qs << u"h"_qs << Texts::deviceName(u"Com9 .tmp");
+            << win << u"Com9 "_s << u"h"_s << Texts::deviceName(u"Com9 .tmp");
         QTest::newRow("name too long")
-            << posix << QString(252, u'あ') << u"h"_qs << Texts::tooLongForFileName();
-        QTest::newRow("heading without a code") << posix << u"ok"_qs << u"€"_qs << u"U+20AC"_qs;
-        QTest::newRow("line break in a heading") << posix << u"ok"_qs << u"a\nb"_qs << lineBreak;
-        QTest::newRow("lone CR in a heading") << posix << u"ok"_qs << u"a\rb"_qs << lineBreak;
+            << posix << QString(252, u'あ') << u"h"_s << Texts::tooLongForFileName();
+        QTest::newRow("heading without a code") << posix << u"ok"_s << u"€"_s << u"U+20AC"_s;
+        QTest::newRow("line break in a heading") << posix << u"ok"_s << u"a\nb"_s << lineBreak;
+        QTest::newRow("lone CR in a heading") << posix << u"ok"_s << u"a\rb"_s << lineBreak;
     }
 
     void savingProblemsWriteNothing()
@@ -238,10 +239,10 @@ private Q_SLOTS:
     void savedBesideTheProgram_data()
     {
         QTest::addColumn<QString>("title");
-        QTest::newRow("Japanese title") << u"テスト"_qs;
-        QTest::newRow("device name inside a longer one") << u"CONSOLE"_qs;
-        QTest::newRow("device name after the first dot") << u"a.CON"_qs;
-        QTest::newRow("port number out of range") << u"COM10"_qs;
+        QTest::newRow("Japanese title") << u"テスト"_s;
+        QTest::newRow("device name inside a longer one") << u"CONSOLE"_s;
+        QTest::newRow("device name after the first dot") << u"a.CON"_s;
+        QTest::newRow("port number out of range") << u"COM10"_s;
     }
 
     void savedBesideTheProgram()
@@ -253,8 +254,8 @@ private Q_SLOTS:
         s.txtTitle = title;
         const WriteResult result = saveTemplate(store, s);
         QVERIFY2(result.written(), qPrintable(result.message));
-        QCOMPARE(QDir(program.filePath(u"tmp"_qs)).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{title + u".tmp"_qs});
+        QCOMPARE(QDir(program.filePath(u"tmp"_s)).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{title + u".tmp"_s});
         QCOMPARE(store.templateNames(), QStringList{title});
     }
 
@@ -262,12 +263,12 @@ private Q_SLOTS:
     {
         QTemporaryDir dir;
         const TemplateStore store(dir.path(), PathStyle::Posix);
-        for (const QString &name : {u"b.tmp"_qs, u"A.tmp"_qs, u".tmp"_qs, u".net.tmp"_qs,
-                                    u"c.txt"_qs, u"d.tmp.bak"_qs, u"E.TMP"_qs, u"_x.tmp"_qs})
+        for (const QString &name : {u"b.tmp"_s, u"A.tmp"_s, u".tmp"_s, u".net.tmp"_s, u"c.txt"_s,
+                                    u"d.tmp.bak"_s, u"E.TMP"_s, u"_x.tmp"_s})
             QVERIFY(writeFile(dir.filePath(name), "x"));
-        QVERIFY(QDir(dir.path()).mkdir(u"folder.tmp"_qs));
+        QVERIFY(QDir(dir.path()).mkdir(u"folder.tmp"_s));
         QCOMPARE(store.templateNames(),
-                 QStringList({QString(), u".net"_qs, u"A"_qs, u"b"_qs, u"_x"_qs}));
+                 QStringList({QString(), u".net"_s, u"A"_s, u"b"_s, u"_x"_s}));
     }
 
     void strangeFiles_data()
@@ -277,13 +278,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("cause");
 #ifndef Q_OS_WIN
         const QString notRegular = Texts::notRegularFile();
-        QTest::newRow("link to /dev/zero") << u"zero"_qs << false << notRegular;
-        QTest::newRow("FIFO") << u"fifo"_qs << false << notRegular;
-        QTest::newRow("link to a FIFO") << u"fifo link"_qs << false << notRegular;
+        QTest::newRow("link to /dev/zero") << u"zero"_s << false << notRegular;
+        QTest::newRow("FIFO") << u"fifo"_s << false << notRegular;
+        QTest::newRow("link to a FIFO") << u"fifo link"_s << false << notRegular;
 #endif
-        QTest::newRow("folder x.tmp") << u"folder"_qs << false << Texts::notRegularFile();
+        QTest::newRow("folder x.tmp") << u"folder"_s << false << Texts::notRegularFile();
         QTest::newRow("larger than the limit")
-            << u"large"_qs << true << Texts::tooLargeToRead(TemplateFormat::MaxBytes);
+            << u"large"_s << true << Texts::tooLargeToRead(TemplateFormat::MaxBytes);
     }
 
     // Only regular files are listed, judged after following a link; loading
@@ -297,31 +298,31 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const TemplateStore store(dir.path(), PathStyle::Posix);
         QVERIFY(saveTemplate(store, exampleAnswers()).written());
-        const QString path = store.filePath(u"x"_qs);
+        const QString path = store.filePath(u"x"_s);
 #ifndef Q_OS_WIN
         const QByteArray native = QFile::encodeName(path);
-        const QByteArray fifo = QFile::encodeName(dir.filePath(u"pipe"_qs));
+        const QByteArray fifo = QFile::encodeName(dir.filePath(u"pipe"_s));
         if (kind == u"zero")
-            QVERIFY(QFile::link(u"/dev/zero"_qs, path));
+            QVERIFY(QFile::link(u"/dev/zero"_s, path));
         else if (kind == u"fifo")
             QCOMPARE(::mkfifo(native.constData(), 0600), 0);
         else if (kind == u"fifo link")
             QVERIFY(::mkfifo(fifo.constData(), 0600) == 0
-                    && QFile::link(dir.filePath(u"pipe"_qs), path));
+                    && QFile::link(dir.filePath(u"pipe"_s), path));
         else
 #endif
             if (kind == u"folder")
-            QVERIFY(QDir(dir.path()).mkdir(u"x.tmp"_qs));
+            QVERIFY(QDir(dir.path()).mkdir(u"x.tmp"_s));
         else
             QVERIFY(writeFile(path, "x") && QFile::resize(path, TemplateFormat::MaxBytes + 1));
 
         QCOMPARE(store.templateNames(),
-                 listed ? QStringList({QString(), u"x"_qs}) : QStringList{QString()});
+                 listed ? QStringList({QString(), u"x"_s}) : QStringList{QString()});
 #ifdef Q_OS_WIN
-        const std::optional<QByteArray> error = store.load(u"x"_qs).error.toUtf8();
+        const std::optional<QByteArray> error = store.load(u"x"_s).error.toUtf8();
 #else
         const std::optional<QByteArray> error =
-            ChildProcess::run([&] { return store.load(u"x"_qs).error.toUtf8(); });
+            ChildProcess::run([&] { return store.load(u"x"_s).error.toUtf8(); });
 #endif
         QVERIFY2(error.has_value(), "loading blocked or died");
         QVERIFY2(error->contains(cause.toUtf8()), error->constData());
@@ -352,10 +353,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("isFile");
         QTest::addColumn<QString>("expectedName");
 
-        QTest::newRow("missing: created beside the program") << QString() << false << u"tmp"_qs;
-        QTest::newRow("existing folder used as it is") << u"tmp"_qs << false << u"tmp"_qs;
-        QTest::newRow("other letter case used as it is") << u"TMP"_qs << false << u"TMP"_qs;
-        QTest::newRow("plain file: per-user folder") << u"tmp"_qs << true << QString();
+        QTest::newRow("missing: created beside the program") << QString() << false << u"tmp"_s;
+        QTest::newRow("existing folder used as it is") << u"tmp"_s << false << u"tmp"_s;
+        QTest::newRow("other letter case used as it is") << u"TMP"_s << false << u"TMP"_s;
+        QTest::newRow("plain file: per-user folder") << u"tmp"_s << true << QString();
     }
 
     void locate()
@@ -368,17 +369,17 @@ private Q_SLOTS:
         if (!existing.isEmpty())
             QVERIFY(isFile ? writeFile(dir.filePath(existing), "x") : dir.mkdir(existing));
         if (!isFile && !existing.isEmpty())
-            QVERIFY(writeFile(dir.filePath(existing + u"/kept.tmp"_qs), "x"));
+            QVERIFY(writeFile(dir.filePath(existing + u"/kept.tmp"_s), "x"));
 
         const TemplateStore store = TemplateStore::locate(program.path());
         const QString expected =
             expectedName.isEmpty()
-                ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/tmp"_qs
+                ? QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/tmp"_s
                 : dir.filePath(expectedName);
         QCOMPARE(store.folder(), expected);
         QVERIFY(QFileInfo(store.folder()).isDir());
         if (!isFile && !existing.isEmpty())
-            QCOMPARE(store.templateNames(), QStringList{u"kept"_qs});
+            QCOMPARE(store.templateNames(), QStringList{u"kept"_s});
     }
 };
 

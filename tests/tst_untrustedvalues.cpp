@@ -30,6 +30,8 @@
 #include <unistd.h>
 #endif
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Sees which files in a folder are opened, from its making on.
@@ -120,10 +122,10 @@ QString watchedFolderTemplate()
 {
     QString parent = QDir::tempPath();
 #ifdef Q_OS_WIN
-    if (QDir(u"Z:/tmp"_qs).exists())
-        parent = u"Z:/tmp"_qs;
+    if (QDir(u"Z:/tmp"_s).exists())
+        parent = u"Z:/tmp"_s;
 #endif
-    return parent + u"/untrusted-XXXXXX"_qs;
+    return parent + u"/untrusted-XXXXXX"_s;
 }
 
 } // namespace
@@ -145,7 +147,7 @@ private Q_SLOTS:
     {
         setUpApplication();
         QVERIFY(m_watched.isValid());
-        QVERIFY(CoreFixtures::writeFile(m_watched.filePath(u"probe.png"_qs), "not a picture"));
+        QVERIFY(CoreFixtures::writeFile(m_watched.filePath(u"probe.png"_s), "not a picture"));
         QVERIFY(QDir::setCurrent(m_watched.path()));
         m_witness.emplace(m_watched.path());
         QVERIFY(m_witness->isValid());
@@ -160,21 +162,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("value");
 #ifdef Q_OS_WIN
-        const QString probe = m_watched.path() + u"/probe.png"_qs; // a Z: path
-        const QStringList fields = {u"txtTitle"_qs};
+        const QString probe = m_watched.path() + u"/probe.png"_s; // a Z: path
+        const QStringList fields = {u"txtTitle"_s};
 #else
-        const QString probe = u"probe.png"_qs; // in the working folder
-        const QStringList fields = {u"txtPath"_qs, u"cmbFile"_qs, u"txtTitle"_qs, u"file"_qs};
+        const QString probe = u"probe.png"_s; // in the working folder
+        const QStringList fields = {u"txtPath"_s, u"cmbFile"_s, u"txtTitle"_s, u"file"_s};
 #endif
         const QList<std::pair<const char *, QString>> values = {
-            {"img", u"<img src=\"%1\">"_qs.arg(probe)},
-            {"link", u"<a href=\"%1\">probe"_qs.arg(probe)},
-            {"entity", u"&lt;b&gt;probe"_qs},
-            {"doctype", u"<!DOCTYPE html><img src=\"%1\">"_qs.arg(probe)},
-            {"bold", u"<b>probe"_qs},
-            {"qt", u"<qt><img src=%1>"_qs.arg(probe)},
-            {"style element", u"<style>*{background-image:url(%1)}"_qs.arg(probe)},
-            {"style attribute", u"<p style=\"background:url(%1)\">probe"_qs.arg(probe)},
+            {"img", u"<img src=\"%1\">"_s.arg(probe)},
+            {"link", u"<a href=\"%1\">probe"_s.arg(probe)},
+            {"entity", u"&lt;b&gt;probe"_s},
+            {"doctype", u"<!DOCTYPE html><img src=\"%1\">"_s.arg(probe)},
+            {"bold", u"<b>probe"_s},
+            {"qt", u"<qt><img src=%1>"_s.arg(probe)},
+            {"style element", u"<style>*{background-image:url(%1)}"_s.arg(probe)},
+            {"style attribute", u"<p style=\"background:url(%1)\">probe"_s.arg(probe)},
         };
         // The folder and the file name make a ReadMe that cannot be
         // written, the title (by Windows' rules) a template that cannot be,
@@ -186,9 +188,9 @@ private Q_SLOTS:
                 QTest::addRow("%s in %s", name, qPrintable(field)) << field << value;
             }
         }
-        if (fields.contains(u"file"_qs)) {
+        if (fields.contains(u"file"_s)) {
             QTest::newRow("markup on the second line of the file name")
-                << u"file"_qs << u"plain\n<img src=\"%1\">"_qs.arg(probe);
+                << u"file"_s << u"plain\n<img src=\"%1\">"_s.arg(probe);
         }
     }
 
@@ -198,19 +200,19 @@ private Q_SLOTS:
         QFETCH(QString, value);
         const QString folder = m_temp->home.path();
         ReadmeSettings answers = CoreFixtures::sampleToolAnswers(folder);
-        QString templateName = u"hostile"_qs;
+        QString templateName = u"hostile"_s;
         QByteArray templateBytes;
         QString expected;
         if (field == u"txtPath") {
             answers.txtPath = value;
-            const QString readme = value + u'/' + answers.cmbFile + u".txt"_qs;
+            const QString readme = value + u'/' + answers.cmbFile + u".txt"_s;
             expected = Texts::notSaved(
                            SafeFile::displayPath(readme),
                            Texts::folderMissing(SafeFile::displayPath(m_watched.filePath(value))))
                        + Texts::systemReason(qt_error_string(ENOENT));
         } else if (field == u"cmbFile") {
             answers.cmbFile = value;
-            const QString readme = folder + u'/' + value + u".txt"_qs;
+            const QString readme = folder + u'/' + value + u".txt"_s;
             QVERIFY(QDir().mkdir(readme)); // a folder where the ReadMe would go
             expected = Texts::notSaved(SafeFile::displayPath(readme), Texts::folderOfSameName());
         } else if (field == u"txtTitle") {
@@ -220,26 +222,26 @@ private Q_SLOTS:
             templateName = value;
             templateBytes = "damaged\r\n";
             expected = Texts::templateNotLoaded(
-                SafeFile::displayPath(m_temp->store.filePath(value + u".tmp"_qs)),
+                SafeFile::displayPath(m_temp->store.filePath(value + u".tmp"_s)),
                 TemplateFormat::parseTemplate(templateBytes).error);
         }
         if (templateBytes.isEmpty())
             templateBytes = Cp932Codec::encode(TemplateFormat::templateText(answers)).bytes;
-        QVERIFY(CoreFixtures::writeFile(m_temp->store.filePath(templateName + u".tmp"_qs),
+        QVERIFY(CoreFixtures::writeFile(m_temp->store.filePath(templateName + u".tmp"_s),
                                         templateBytes));
 
         QVERIFY(openWindow(Wait::Exposed, PathStyle::Windows)); // titles by Windows' rules
-        click(u"lbltmp"_qs);
-        QWidget *const picker = TopLevels::shownNamed(u"frmTemplate"_qs);
+        click(u"lbltmp"_s);
+        QWidget *const picker = TopLevels::shownNamed(u"frmTemplate"_s);
         QVERIFY(picker);
-        auto *const list = picker->findChild<QListWidget *>(u"listTemplate"_qs);
+        auto *const list = picker->findChild<QListWidget *>(u"listTemplate"_s);
         QCOMPARE(list->count(), 1);
         UserInput::clickRow(list, 0);
         const Shown shown = messageShownBy([&] {
-            QTest::mouseClick(picker->findChild<QWidget *>(u"imgOK"_qs), Qt::LeftButton);
+            QTest::mouseClick(picker->findChild<QWidget *>(u"imgOK"_s), Qt::LeftButton);
             if (field != u"file") {
                 goToPage(WizardPage(4)); // the template box ticked, as at start-up
-                click(u"imgNext"_qs);
+                click(u"imgNext"_s);
             }
         });
         QCOMPARE(shown.format, Qt::PlainText);
@@ -265,7 +267,7 @@ private:
             auto *const box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (!box)
                 return;
-            const auto *const label = box->findChild<QLabel *>(u"qt_msgbox_label"_qs);
+            const auto *const label = box->findChild<QLabel *>(u"qt_msgbox_label"_s);
             shown = {label->textFormat(), label->text()};
             box->accept();
         });

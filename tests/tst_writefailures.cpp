@@ -21,6 +21,8 @@
 #include <sys/mount.h>
 #include <sys/vfs.h>
 
+using namespace Qt::StringLiterals;
+
 using namespace CoreFixtures;
 
 namespace {
@@ -52,7 +54,7 @@ public:
     [[nodiscard]] QString skipReason() const
     {
         return u"a small tmpfs is needed and could not be mounted (run the test as root "
-               u"where mounting is allowed): "_qs
+               u"where mounting is allowed): "_s
                + m_error;
     }
     [[nodiscard]] QString path() const { return m_dir.path(); }
@@ -64,7 +66,7 @@ public:
     // Fills it up, then frees `freeBytes` again (in whole pages).
     [[nodiscard]] bool fill(qint64 freeBytes) const
     {
-        QFile filler(QDir(path()).filePath(u"filler"_qs));
+        QFile filler(QDir(path()).filePath(u"filler"_s));
         if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return false;
         const QByteArray page(4096, 'f');
@@ -94,12 +96,12 @@ class FailingSyncFileSystem
 public:
     explicit FailingSyncFileSystem(const QString &failing)
     {
-        if (!QFile::exists(u"/dev/fuse"_qs)) {
-            m_error = u"/dev/fuse is missing"_qs;
+        if (!QFile::exists(u"/dev/fuse"_s)) {
+            m_error = u"/dev/fuse is missing"_s;
             return;
         }
-        m_server.start(u"/usr/bin/python3"_qs, {QStringLiteral(TESSEL_FAILING_SYNC_FS),
-                                                m_backing.path(), m_mountPoint.path(), failing});
+        m_server.start(u"/usr/bin/python3"_s, {QString::fromUtf8(TESSEL_FAILING_SYNC_FS),
+                                               m_backing.path(), m_mountPoint.path(), failing});
         const QDeadlineTimer deadline(10'000);
         while (!mounted() && !deadline.hasExpired() && !m_server.waitForFinished(50)) {
         }
@@ -109,7 +111,7 @@ public:
     ~FailingSyncFileSystem()
     {
         if (mounted())
-            QProcess::execute(u"fusermount3"_qs, {u"-u"_qs, m_mountPoint.path()});
+            QProcess::execute(u"fusermount3"_s, {u"-u"_s, m_mountPoint.path()});
         if (!m_server.waitForFinished(5'000))
             m_server.kill();
         m_server.waitForFinished();
@@ -127,7 +129,7 @@ public:
     [[nodiscard]] QString skipReason() const
     {
         return u"a FUSE file system is needed (/dev/fuse, fuse3 and python3-fusepy, which "
-               u"script/test installs, and root or fusermount3) and could not be mounted: "_qs
+               u"script/test installs, and root or fusermount3) and could not be mounted: "_s
                + m_error;
     }
     [[nodiscard]] QString path() const { return m_mountPoint.path(); }
@@ -164,7 +166,7 @@ QByteArray preparedWith(Writer writer, const ReadmeSettings &s, const QString &f
 
 QString oldName(Writer writer)
 {
-    return writer == Writer::Readme ? u"ReadMe.txt"_qs : u"SampleTool.tmp"_qs;
+    return writer == Writer::Readme ? u"ReadMe.txt"_s : u"SampleTool.tmp"_s;
 }
 
 QByteArray encodeResult(const WriteResult &result)
@@ -214,17 +216,17 @@ private Q_SLOTS:
         QVERIFY2(result.message.contains(Texts::diskFull()), qPrintable(result.message));
         QVERIFY2(result.message.contains(old), qPrintable(result.message));
         QCOMPARE(readFile(old), oldBytes);
-        QCOMPARE(entriesOf(disk.path()), QStringList({u"filler"_qs, oldName(writer)}));
+        QCOMPARE(entriesOf(disk.path()), QStringList({u"filler"_s, oldName(writer)}));
     }
 
     void failedSync_data()
     {
         QTest::addColumn<Writer>("writer");
         QTest::addColumn<QString>("failing");
-        QTest::newRow("ReadMe, the file") << Writer::Readme << u"file"_qs;
-        QTest::newRow("template, the file") << Writer::Template << u"file"_qs;
-        QTest::newRow("ReadMe, the folder") << Writer::Readme << u"folder"_qs;
-        QTest::newRow("template, the folder") << Writer::Template << u"folder"_qs;
+        QTest::newRow("ReadMe, the file") << Writer::Readme << u"file"_s;
+        QTest::newRow("template, the file") << Writer::Template << u"file"_s;
+        QTest::newRow("ReadMe, the folder") << Writer::Readme << u"folder"_s;
+        QTest::newRow("template, the folder") << Writer::Template << u"folder"_s;
     }
 
     // A file that did not reach the disk leaves the old one whole. A folder
@@ -245,9 +247,9 @@ private Q_SLOTS:
         const WriteResult result = writeWith(writer, answers, disk.path());
         QCOMPARE(result.status, WriteResult::Status::Failed);
         QVERIFY2(result.message.contains(old), qPrintable(result.message));
-        QVERIFY2(result.message.contains(u"Input/output error"_qs), qPrintable(result.message));
-        const bool placed = failing == u"folder"_qs;
-        const QString replaced = Texts::replacedNotSynced(old, u"Input/output error"_qs);
+        QVERIFY2(result.message.contains(u"Input/output error"_s), qPrintable(result.message));
+        const bool placed = failing == u"folder"_s;
+        const QString replaced = Texts::replacedNotSynced(old, u"Input/output error"_s);
         QVERIFY2(result.message.contains(replaced) == placed, qPrintable(result.message));
         QCOMPARE(readFile(old), placed ? preparedWith(writer, answers, disk.path()) : oldBytes);
         QCOMPARE(entriesOf(disk.path()), QStringList{oldName(writer)});
@@ -285,14 +287,14 @@ private Q_SLOTS:
         const SmallFileSystem disk(64);
         if (!disk.mounted())
             QSKIP(qPrintable(disk.skipReason()));
-        const QString old = QDir(disk.path()).filePath(u"ReadMe.txt"_qs);
+        const QString old = QDir(disk.path()).filePath(u"ReadMe.txt"_s);
         QVERIFY(writeFile(old, "old"));
         QVERIFY(disk.makeReadOnly());
         const WriteResult result = writeReadme(sampleToolAnswers(disk.path()));
         QCOMPARE(result.status, WriteResult::Status::Failed);
         QVERIFY2(result.message.contains(Texts::readOnlyDrive()), qPrintable(result.message));
         QCOMPARE(readFile(old), QByteArray("old"));
-        QCOMPARE(entriesOf(disk.path()), QStringList{u"ReadMe.txt"_qs});
+        QCOMPARE(entriesOf(disk.path()), QStringList{u"ReadMe.txt"_s});
     }
 
     void notPermitted_data()
@@ -307,9 +309,9 @@ private Q_SLOTS:
     {
         QFETCH(bool, folderWritable);
         QTemporaryDir dir;
-        const QString folder = dir.filePath(u"out"_qs);
-        QVERIFY(QDir(dir.path()).mkdir(u"out"_qs));
-        const QString old = QDir(folder).filePath(u"ReadMe.txt"_qs);
+        const QString folder = dir.filePath(u"out"_s);
+        QVERIFY(QDir(dir.path()).mkdir(u"out"_s));
+        const QString old = QDir(folder).filePath(u"ReadMe.txt"_s);
         QVERIFY(writeFile(old, "old"));
         using P = QFileDevice::Permission;
         QVERIFY(QFile::setPermissions(dir.path(), P::ReadOwner | P::WriteOwner | P::ExeOwner
@@ -329,7 +331,7 @@ private Q_SLOTS:
                  out->constData());
         QVERIFY2(out->contains(Texts::notPermitted().toUtf8()), out->constData());
         QCOMPARE(readFile(old), QByteArray("old"));
-        QCOMPARE(entriesOf(folder), QStringList{u"ReadMe.txt"_qs});
+        QCOMPARE(entriesOf(folder), QStringList{u"ReadMe.txt"_s});
     }
 
     // A folder "tmp" beside the program that the user may not write is not
@@ -341,9 +343,9 @@ private Q_SLOTS:
         using P = QFileDevice::Permission;
         const QFileDevice::Permissions open =
             P::ReadOwner | P::WriteOwner | P::ExeOwner | P::ReadOther | P::ExeOther;
-        QVERIFY(QDir(program.path()).mkdir(u"tmp"_qs));
+        QVERIFY(QDir(program.path()).mkdir(u"tmp"_s));
         QVERIFY(QFile::setPermissions(program.path(), open));
-        QVERIFY(QFile::setPermissions(program.filePath(u"tmp"_qs),
+        QVERIFY(QFile::setPermissions(program.filePath(u"tmp"_s),
                                       P::ReadOwner | P::ExeOwner | P::ReadOther | P::ExeOther));
         QVERIFY(QFile::setPermissions(home.path(), open | P::WriteOther));
 
@@ -358,7 +360,7 @@ private Q_SLOTS:
             {.dropRoot = true});
         QVERIFY(out.has_value());
         QVERIFY2(out->startsWith("usable " + home.path().toUtf8() + '/'), out->constData());
-        QCOMPARE(entriesOf(program.filePath(u"tmp"_qs)), QStringList());
+        QCOMPARE(entriesOf(program.filePath(u"tmp"_s)), QStringList());
     }
 };
 

@@ -17,6 +17,8 @@
 
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 int fail(const QString &message)
@@ -32,18 +34,17 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() != 4)
-        return fail(u"usage: compose_readme <folder> <version> <output folder>"_qs);
+        return fail(u"usage: compose_readme <folder> <version> <output folder>"_s);
     const QDir sources(arguments.at(1));
-    TemplateFormat::ParseResult parsed = TemplateStore(sources.path()).load(u"NeatTessel"_qs);
+    TemplateFormat::ParseResult parsed = TemplateStore(sources.path()).load(u"NeatTessel"_s);
     if (!parsed.ok())
         return fail(parsed.error);
     ReadmeSettings settings = parsed.settings;
     if (settings.txtVer != arguments.at(2))
-        return fail(
-            u"the template's version %1 is not %2"_qs.arg(settings.txtVer, arguments.at(2)));
-    const QStringList sections = sources.entryList({u"*.txt"_qs}, QDir::Files, QDir::Name);
+        return fail(u"the template's version %1 is not %2"_s.arg(settings.txtVer, arguments.at(2)));
+    const QStringList sections = sources.entryList({u"*.txt"_s}, QDir::Files, QDir::Name);
     if (sections.size() != settings.List2Right.size())
-        return fail(u"%1 section files for %2 headings"_qs.arg(sections.size())
+        return fail(u"%1 section files for %2 headings"_s.arg(sections.size())
                         .arg(settings.List2Right.size()));
 
     settings.txtPath = arguments.at(3);
@@ -56,20 +57,20 @@ int main(int argc, char *argv[])
     for (qsizetype i = 0; i < sections.size(); ++i) {
         QFile file(sources.filePath(sections.at(i)));
         if (!file.open(QIODevice::ReadOnly))
-            return fail(file.fileName() + u": "_qs + file.errorString());
-        const QString section = QString::fromUtf8(file.readAll()).replace(u'\n', u"\r\n"_qs);
+            return fail(file.fileName() + u": "_s + file.errorString());
+        const QString section = QString::fromUtf8(file.readAll()).replace(u'\n', u"\r\n"_s);
         const QString heading =
-            ReadmeComposer::headingLine(brackets, settings.List2Right.at(i)) + u"\r\n"_qs;
+            ReadmeComposer::headingLine(brackets, settings.List2Right.at(i)) + u"\r\n"_s;
         const qsizetype found = text.indexOf(heading, at);
         if (found < 0)
-            return fail(u"the heading %1 is not in the composed ReadMe"_qs.arg(heading.trimmed()));
+            return fail(u"the heading %1 is not in the composed ReadMe"_s.arg(heading.trimmed()));
         at = found + heading.size();
         text.insert(at, section);
         at += section.size();
     }
     const Cp932Codec::Encoded encoded = Cp932Codec::encode(text);
     if (!encoded.ok())
-        return fail(u"a section holds characters code page 932 has no code for"_qs);
+        return fail(u"a section holds characters code page 932 has no code for"_s);
     readme.bytes = encoded.bytes;
     const WriteResult written = SafeFile::write(readme);
     return written.written() ? 0 : fail(written.message);

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 
+using namespace Qt::StringLiterals;
+
 namespace CoreFixtures {
 
 QByteArray readFile(const QString &path)
@@ -30,15 +32,15 @@ QStringList entriesOf(const QString &folder)
 ReadmeSettings sampleToolAnswers(const QString &folder)
 {
     ReadmeSettings s = ReadmeSettings::atStartup();
-    s.txtTitle = u"SampleTool"_qs;
-    s.txtName = u"Sample Author"_qs;
-    s.txtVer = u"1.00"_qs;
-    s.txtDiary = u"2003/01/15"_qs;
-    s.cmbDousa = u"WindowsXP"_qs;
-    s.cmbHissu = u"Windows98以降"_qs;
-    s.cmbSoft = u"フリーウェア"_qs;
-    s.cmbTF = u"事後に連絡"_qs;
-    s.List2Right = {u"はじめに"_qs, u"注意事項"_qs};
+    s.txtTitle = u"SampleTool"_s;
+    s.txtName = u"Sample Author"_s;
+    s.txtVer = u"1.00"_s;
+    s.txtDiary = u"2003/01/15"_s;
+    s.cmbDousa = u"WindowsXP"_s;
+    s.cmbHissu = u"Windows98以降"_s;
+    s.cmbSoft = u"フリーウェア"_s;
+    s.cmbTF = u"事後に連絡"_s;
+    s.List2Right = {u"はじめに"_s, u"注意事項"_s};
     s.txtPath = folder;
     return s;
 }

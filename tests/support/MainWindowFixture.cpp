@@ -9,6 +9,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 void MainWindowFixture::setUpApplication()
 {
     QStandardPaths::setTestModeEnabled(true);
@@ -44,15 +46,15 @@ void MainWindowFixture::click(const QString &name)
     QTest::mouseClick(widget, Qt::LeftButton);
 }
 
-const QStringList MainWindowFixture::PageNames = {u"Picture1"_qs, u"Picture2"_qs, u"Picture3"_qs,
-                                                  u"Picture5"_qs, u"Picture6"_qs};
+const QStringList MainWindowFixture::PageNames = {u"Picture1"_s, u"Picture2"_s, u"Picture3"_s,
+                                                  u"Picture5"_s, u"Picture6"_s};
 
 void MainWindowFixture::goToPage(WizardPage page)
 {
     while (m_window->wizardPage() < page)
-        click(u"imgNext"_qs);
+        click(u"imgNext"_s);
     while (m_window->wizardPage() > page)
-        click(u"imgBack"_qs);
+        click(u"imgBack"_s);
 }
 
 QWidget *MainWindowFixture::showPageOf(const QString &name)
