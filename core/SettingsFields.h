@@ -1,35 +1,59 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/ReadmeSettings.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
-struct ReadmeSettings;
-
-// The answers field by field, each with the caption that stands above its
-// input on its page, so that a message can name the field the user has to
-// change. The lists of page 3 have no caption of their own; they are named
-// after the page's caption and their side.
+// The answers field by field, in one table: the member that holds each, the
+// caption that stands above its input on its page (so that a message can
+// name the field the user has to change), the label of its line in the
+// ReadMe, its line in a template, and its kind. The composer, the template
+// format and the refusal messages all read it. The lists of page 3 have no
+// caption of their own; they are named after the page's caption and their
+// side. The two check boxes are not stored and are not in it.
 namespace SettingsFields {
 
-struct StoredField
-{
-    QString caption;
-    QStringList values;
-    bool inReadme = false; // composed into the ReadMe text
+// What a field is, and so how much of it the ReadMe carries.
+enum class Kind {
+    Text,      // a value of its own; the ReadMe carries it whole when it has a label
+    LineStyle, // the ReadMe's rule lines are made of it
+    Brackets,  // the ReadMe carries only its first and last character
+    FileName,  // the ReadMe's file name and folder, never its text
+    Folder,
+    AvailableHeadings, // the headings left unchosen, never in the ReadMe
+    ChosenHeadings,    // one heading line each in the ReadMe
 };
 
-// Every field a template stores, in the order of the wizard pages; the two
-// check boxes are not stored.
-[[nodiscard]] QList<StoredField> storedFields(const ReadmeSettings &settings);
+struct Field
+{
+    Kind kind;
+    QString ReadmeSettings::*text;     // the member, for a single value
+    QStringList ReadmeSettings::*list; // the member, for a list
+    QString caption;
+    QStringView readmeLabel; // empty when the ReadMe has no line of its own
+    int templateLine;        // 1-based; 0 for the lists, which follow the lines
+};
 
-// 「作成者」、「保存先の指定」: the fields among `fields` whose values hold
-// one of `characters`, each once; empty when none does.
-[[nodiscard]] QString captionsHolding(const QList<StoredField> &fields,
+// Every field, in the order of the wizard pages, which is also the order of
+// the ReadMe's labelled lines.
+[[nodiscard]] const QList<Field> &fields();
+
+// What the ReadMe and the template each carry of a field.
+enum class Carrier { Readme, Template };
+[[nodiscard]] QStringList valuesCarried(const Field &field, const ReadmeSettings &settings,
+                                        Carrier carrier);
+
+// 「作成者」、「保存先の指定」: the fields whose values, as `carrier` carries
+// them, hold one of `characters`, each once; empty when none does.
+[[nodiscard]] QString captionsHolding(const ReadmeSettings &settings, Carrier carrier,
                                       const QList<char32_t> &characters);
 
-// The same for the fields with a CR or an LF in one of their values.
-[[nodiscard]] QString captionsWithLineBreaks(const QList<StoredField> &fields);
+// The same for the fields with a CR or an LF in one of their values, as a
+// template stores them.
+[[nodiscard]] QString captionsWithLineBreaks(const ReadmeSettings &settings);
 
 } // namespace SettingsFields

@@ -41,9 +41,30 @@ QString unusableName(QStringView caption, const QString &reason)
                                                                                           reason);
 }
 
+QString codePoint(char32_t code)
+{
+    return u"U+"_s + QString::number(code, 16).toUpper().rightJustified(4, u'0');
+}
+
+QString characters(const QList<char32_t> &codes, int limit)
+{
+    QStringList entries;
+    for (char32_t code : codes) {
+        if (entries.size() == limit) {
+            entries.append(u"…"_s);
+            break;
+        }
+        // A control or format character would be invisible or break the line.
+        const QString number = u'(' + codePoint(code) + u')';
+        entries.append(QChar::isPrint(code) ? u'「' + QString::fromUcs4(&code, 1) + u'」' + number
+                                            : number);
+    }
+    return entries.join(u'、');
+}
+
 QString controlCharacter(char16_t code)
 {
-    return u"制御文字 (U+%1)"_s.arg(QString::number(code, 16).toUpper(), 4, u'0');
+    return u"制御文字 (%1)"_s.arg(codePoint(code));
 }
 
 QString holds(const QString &what)
@@ -211,16 +232,15 @@ QString onlyCr()
            u"テンプレートの各行は CR LF で終わる必要があります。"_s;
 }
 
-QString endsEarly(qsizetype lines, qsizetype needed)
+QString endsEarly(qsizetype lines, qsizetype needed, QStringView separator)
 {
-    return u"ファイルが途中で終わっています（%1 行しかありません。少なくとも %2 行と区切りの行 999 が必要です）。"_s
-        .arg(lines)
-        .arg(needed);
+    return u"ファイルが途中で終わっています（%1 行しかありません。少なくとも %2 行と区切りの行 %3 が必要です）。"_s
+        .arg(QString::number(lines), QString::number(needed), separator.toString());
 }
 
-QString noSeparator()
+QString noSeparator(QStringView separator)
 {
-    return u"見出しの一覧を区切る行 999 がありません。"_s;
+    return u"見出しの一覧を区切る行 %1 がありません。"_s.arg(separator.toString());
 }
 
 QString undecodable(qint64 byteNumber)

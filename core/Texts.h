@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -43,6 +44,11 @@ inline constexpr QStringView chkEdit = u"作成後、テキストエディタで
 [[nodiscard]] QString emptyFolder();
 // 「ファイル名」に使えない名前が入っているため、… (`reason`)
 [[nodiscard]] QString unusableName(QStringView caption, const QString &reason);
+// "U+00A5": a character's code point as messages write it.
+[[nodiscard]] QString codePoint(char32_t code);
+// "「😀」(U+1F600)、「€」(U+20AC)": characters for a message, at most
+// `limit` of them, then "…".
+[[nodiscard]] QString characters(const QList<char32_t> &codes, int limit = 10);
 // "制御文字 (U+0009)"
 [[nodiscard]] QString controlCharacter(char16_t code);
 // "<what> を含んでいます", what a name holds that it must not.
@@ -54,7 +60,7 @@ inline constexpr QStringView chkEdit = u"作成後、テキストエディタで
 [[nodiscard]] QString deviceName(QStringView name);
 // Characters code page 932 cannot hold: the captions of the fields that
 // hold them, what cannot be saved ("ReadMe「…」", "テンプレート") and the
-// characters as Cp932Codec::describe lists them.
+// characters as characters() lists them.
 [[nodiscard]] QString unencodable(const QString &captions, const QString &what,
                                   const QString &characters);
 [[nodiscard]] QString readme(const QString &path); // "ReadMe「<path>」"
@@ -92,8 +98,8 @@ inline constexpr QStringView chkEdit = u"作成後、テキストエディタで
 [[nodiscard]] QString cannotRead(const QString &reason);
 [[nodiscard]] QString tooLargeToRead(qint64 limitBytes);
 [[nodiscard]] QString onlyCr();
-[[nodiscard]] QString endsEarly(qsizetype lines, qsizetype needed);
-[[nodiscard]] QString noSeparator();
+[[nodiscard]] QString endsEarly(qsizetype lines, qsizetype needed, QStringView separator);
+[[nodiscard]] QString noSeparator(QStringView separator);
 [[nodiscard]] QString undecodable(qint64 byteNumber);
 
 } // namespace Texts

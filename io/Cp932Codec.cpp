@@ -112,20 +112,6 @@ private:
     QSet<char32_t> m_seen;
 };
 
-[[nodiscard]] QString hexCodePoint(char32_t codePoint)
-{
-    return u"U+"_s + QString::number(codePoint, 16).toUpper().rightJustified(4, u'0');
-}
-
-[[nodiscard]] QString describeOne(char32_t codePoint)
-{
-    const QString code = u'(' + hexCodePoint(codePoint) + u')';
-    // A control or format character would be invisible or break the line.
-    if (!QChar::isPrint(codePoint))
-        return code;
-    return u'「' + QString::fromUcs4(&codePoint, 1) + u'」' + code;
-}
-
 } // namespace
 
 // A character without a code is left out of `bytes`; the caller sees it in
@@ -179,17 +165,4 @@ Cp932Codec::Decoded Cp932Codec::decode(QByteArrayView bytes)
     }
     result.text.truncate(out - begin);
     return result;
-}
-
-QString Cp932Codec::describe(const QList<char32_t> &codePoints, int limit)
-{
-    QStringList entries;
-    for (char32_t codePoint : codePoints) {
-        if (entries.size() == limit) {
-            entries.append(u"…"_s);
-            break;
-        }
-        entries.append(describeOne(codePoint));
-    }
-    return entries.join(u'、');
 }

@@ -32,8 +32,4 @@ public:
 
     [[nodiscard]] static Encoded encode(QStringView text);
     [[nodiscard]] static Decoded decode(QByteArrayView bytes);
-
-    // "「😀」(U+1F600)、「€」(U+20AC)" for a message; at most `limit` entries,
-    // then "…".
-    [[nodiscard]] static QString describe(const QList<char32_t> &codePoints, int limit = 10);
 };

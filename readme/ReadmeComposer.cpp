@@ -3,21 +3,13 @@
 
 #include "core/CodePoints.h"
 #include "core/ReadmeSettings.h"
-
-#include <array>
+#include "core/SettingsFields.h"
 
 namespace ReadmeComposer {
 
 namespace {
 
 constexpr QStringView CrLf = u"\r\n";
-
-// Each label is 14 columns wide in code page 932 (full-width characters take
-// two), so that with two-column brackets every value starts in column 19.
-const std::array<QStringView, 10> Labels = {
-    u"   ソフト名   ", u"    作成者    ", u"  バージョン  ", u"   作成日時   ", u" 動作確認環境 ",
-    u"   必須環境   ", u" ソフトの種類 ", u"  転載の可否  ", u"    WebSite   ", u"メールアドレス",
-};
 
 void appendRuleLine(QString &text, const QString &lineStyle)
 {
@@ -57,10 +49,6 @@ QString headingLine(const Brackets &brackets, const QString &heading)
 QString compose(const ReadmeSettings &s)
 {
     const Brackets brackets = bracketsOf(s.cmbKakko);
-    const std::array<const QString *, 10> values = {
-        &s.txtTitle, &s.txtName, &s.txtVer, &s.txtDiary, &s.cmbDousa,
-        &s.cmbHissu, &s.cmbSoft, &s.cmbTF,  &s.txtURL,   &s.txtMail,
-    };
     QString text;
     qsizetype headingsSize = 0;
     for (const QString &heading : s.List2Right)
@@ -68,8 +56,10 @@ QString compose(const ReadmeSettings &s)
     text.reserve(2 * (4 * s.cmbLine.size() + 2) + 10 * 40 + headingsSize);
 
     appendRuleLine(text, s.cmbLine);
-    for (std::size_t i = 0; i < Labels.size(); ++i)
-        appendFieldLine(text, brackets, Labels[i], *values[i]);
+    for (const SettingsFields::Field &field : SettingsFields::fields()) {
+        if (!field.readmeLabel.isEmpty())
+            appendFieldLine(text, brackets, field.readmeLabel, s.*field.text);
+    }
     appendRuleLine(text, s.cmbLine);
     for (const QString &heading : s.List2Right)
         appendSectionHeading(text, brackets, heading);

@@ -27,12 +27,11 @@ PreparedFile prepare(const ReadmeSettings &settings, PathStyle style)
     const QString text = ReadmeComposer::compose(settings) + u"\r\n"_s;
     Cp932Codec::Encoded encoded = Cp932Codec::encode(text);
     if (!encoded.ok()) {
-        QList<SettingsFields::StoredField> fields = SettingsFields::storedFields(settings);
-        fields.removeIf([](const SettingsFields::StoredField &field) { return !field.inReadme; });
         prepared.problem =
-            Texts::unencodable(SettingsFields::captionsHolding(fields, encoded.unencodable),
+            Texts::unencodable(SettingsFields::captionsHolding(
+                                   settings, SettingsFields::Carrier::Readme, encoded.unencodable),
                                Texts::readme(SafeFile::displayPath(prepared.path)),
-                               Cp932Codec::describe(encoded.unencodable));
+                               Texts::characters(encoded.unencodable));
     }
     prepared.bytes = std::move(encoded.bytes);
     return prepared;

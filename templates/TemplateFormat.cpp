@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "templates/TemplateFormat.h"
 
+#include "core/SettingsFields.h"
 #include "core/Texts.h"
 #include "io/Cp932Codec.h"
 
-#include <array>
+#include <algorithm>
 
 namespace TemplateFormat {
 
 namespace {
 
-constexpr QStringView Separator = u"999";
 constexpr QStringView CrLf = u"\r\n";
 
 void appendQuoted(QString &text, const QString &value)
@@ -21,14 +21,20 @@ void appendQuoted(QString &text, const QString &value)
     text += CrLf;
 }
 
-// The fields in file order, as members of the record.
-std::array<QString ReadmeSettings::*, FieldCount> fieldOrder()
+// The members of the single-value lines, in file order.
+const QList<QString ReadmeSettings::*> &fieldOrder()
 {
-    return {&ReadmeSettings::txtTitle, &ReadmeSettings::txtName,  &ReadmeSettings::txtVer,
-            &ReadmeSettings::txtDiary, &ReadmeSettings::cmbDousa, &ReadmeSettings::cmbHissu,
-            &ReadmeSettings::cmbSoft,  &ReadmeSettings::cmbTF,    &ReadmeSettings::txtURL,
-            &ReadmeSettings::txtMail,  &ReadmeSettings::cmbLine,  &ReadmeSettings::cmbFile,
-            &ReadmeSettings::cmbKakko, &ReadmeSettings::txtPath};
+    static const QList<QString ReadmeSettings::*> order = [] {
+        QList<SettingsFields::Field> lines = SettingsFields::fields();
+        lines.removeIf([](const SettingsFields::Field &field) { return field.templateLine == 0; });
+        std::sort(lines.begin(), lines.end(),
+                  [](const auto &a, const auto &b) { return a.templateLine < b.templateLine; });
+        QList<QString ReadmeSettings::*> members;
+        for (const SettingsFields::Field &field : lines)
+            members.append(field.text);
+        return members;
+    }();
+    return order;
 }
 
 struct Line
@@ -65,6 +71,11 @@ QList<QStringView> splitLines(QStringView text)
 
 } // namespace
 
+qsizetype fieldCount()
+{
+    return fieldOrder().size();
+}
+
 QString templateText(const ReadmeSettings &settings, PathStyle style)
 {
     ReadmeSettings stored = settings;
@@ -86,12 +97,12 @@ ParseResult parseTemplateText(QStringView text)
 {
     const QList<QStringView> lines = splitLines(text);
     ParseResult result;
-    if (lines.size() < FieldCount && text.contains(u'\r') && !text.contains(u'\n')) {
+    if (lines.size() < fieldCount() && text.contains(u'\r') && !text.contains(u'\n')) {
         result.error = Texts::onlyCr();
         return result;
     }
-    if (lines.size() < FieldCount) {
-        result.error = Texts::endsEarly(lines.size(), FieldCount);
+    if (lines.size() < fieldCount()) {
+        result.error = Texts::endsEarly(lines.size(), fieldCount(), Separator);
         return result;
     }
     qsizetype index = 0;
@@ -107,7 +118,7 @@ ParseResult parseTemplateText(QStringView text)
             (separated ? result.settings.List2Right : result.settings.list2Left).append(line.value);
     }
     if (!separated)
-        result.error = Texts::noSeparator();
+        result.error = Texts::noSeparator(Separator);
     return result;
 }
 

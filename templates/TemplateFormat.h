@@ -16,8 +16,12 @@
 // not stored.
 namespace TemplateFormat {
 
-// The number of quoted lines before the heading lists.
-inline constexpr int FieldCount = 14;
+// The number of quoted lines before the heading lists, one per single
+// value, in the order that the table of fields gives them.
+[[nodiscard]] qsizetype fieldCount();
+
+// The unquoted line between the available headings and the chosen ones.
+inline constexpr QStringView Separator = u"999";
 
 // The largest template that is written or read, 64 MiB: far above what a
 // user types (32,767 headings of 1,000 ASCII characters fill half of it), small

@@ -149,8 +149,7 @@ PreparedFile TemplateStore::prepare(const ReadmeSettings &settings) const
     prepared.problem = titleProblem(settings.txtTitle, m_style);
     if (!prepared.ok())
         return prepared;
-    const QList<SettingsFields::StoredField> fields = SettingsFields::storedFields(settings);
-    if (const QString captions = SettingsFields::captionsWithLineBreaks(fields);
+    if (const QString captions = SettingsFields::captionsWithLineBreaks(settings);
         !captions.isEmpty()) {
         prepared.problem = Texts::lineBreaks(captions);
         return prepared;
@@ -158,9 +157,10 @@ PreparedFile TemplateStore::prepare(const ReadmeSettings &settings) const
     Cp932Codec::Encoded encoded =
         Cp932Codec::encode(TemplateFormat::templateText(settings, m_style));
     if (!encoded.ok())
-        prepared.problem =
-            Texts::templateUnencodable(SettingsFields::captionsHolding(fields, encoded.unencodable),
-                                       Cp932Codec::describe(encoded.unencodable));
+        prepared.problem = Texts::templateUnencodable(
+            SettingsFields::captionsHolding(settings, SettingsFields::Carrier::Template,
+                                            encoded.unencodable),
+            Texts::characters(encoded.unencodable));
     else if (encoded.bytes.size() > TemplateFormat::MaxBytes)
         prepared.problem = Texts::templateTooLarge(TemplateFormat::MaxBytes);
     prepared.bytes = std::move(encoded.bytes);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "core/Texts.h"
 #include "io/Cp932Codec.h"
 
 #include <QFile>
@@ -261,7 +262,7 @@ void TestCp932::describe()
     QFETCH(QList<char32_t>, codePoints);
     QFETCH(int, limit);
     QFETCH(QString, text);
-    QCOMPARE(Cp932Codec::describe(codePoints, limit), text);
+    QCOMPARE(Texts::characters(codePoints, limit), text);
 }
 
 QTEST_GUILESS_MAIN(TestCp932)

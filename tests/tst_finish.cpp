@@ -131,7 +131,7 @@ private Q_SLOTS:
 
     void refusedBeforeWriting_data()
     {
-        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("field");   // several joined by '+'
         QTest::addColumn<QString>("value");   // a folder is below the test's folder
         QTest::addColumn<QString>("message"); // "%1" stands for the ReadMe's path
         QTest::addColumn<bool>("templateOnly");
@@ -190,6 +190,18 @@ private Q_SLOTS:
             << u"「ファイル名」"_s + noCode
                    + u"テンプレートを保存できません。\n文字：「é」(U+00E9)"_s + replace + untick
             << true;
+        const QString bracketsInReadme = u"「カッコの種類」"_s + noCode
+                                         + u"ReadMe「%1」を保存できません。\n文字：「é」(U+00E9)"_s
+                                         + replace;
+        QTest::newRow("first character of the bracket style")
+            << u"cmbKakko"_s << u"é【】"_s << bracketsInReadme << false;
+        QTest::newRow("last character of the bracket style")
+            << u"cmbKakko"_s << u"【】é"_s << bracketsInReadme << false;
+        QTest::newRow("in the ReadMe and inside the bracket style: only the first is named")
+            << u"txtName+cmbKakko"_s << u"é+【é】"_s
+            << u"「作成者」"_s + noCode + u"ReadMe「%1」を保存できません。\n文字：「é」(U+00E9)"_s
+                   + replace
+            << false;
         QTest::newRow("inside the bracket style, which the ReadMe does not use")
             << u"cmbKakko"_s << u"【é】"_s
             << u"「カッコの種類」"_s + noCode
@@ -212,7 +224,12 @@ private Q_SLOTS:
         const TemplateStore store(dir.filePath(u"store"_s));
         ReadmeSettings s = ReadmeSettings::atStartup();
         s.txtPath = dir.filePath(u"out"_s);
-        setField(s, field, field == u"txtPath" && !value.isEmpty() ? dir.filePath(value) : value);
+        const QStringList fields = field.split(u'+'), values = value.split(u'+');
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            const QString &v = values.at(i);
+            setField(s, fields.at(i),
+                     fields.at(i) == u"txtPath" && !v.isEmpty() ? dir.filePath(v) : v);
+        }
 
         const FinishSequence::Result result = FinishSequence::run(s, store);
         QCOMPARE(result.outcome, Outcome::NothingWritten);

@@ -150,14 +150,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("cause");
 
         const QByteArray example = cp932(ExampleFile);
-        QTest::newRow("empty file")
-            << QByteArray() << Texts::endsEarly(0, TemplateFormat::FieldCount);
-        QTest::newRow("ends before field 14") << example.left(example.indexOf("\"C:"))
-                                              << Texts::endsEarly(13, TemplateFormat::FieldCount);
+        QTest::newRow("empty file") << QByteArray() << Texts::endsEarly(0, 14, u"999");
+        QTest::newRow("ends before field 14")
+            << example.left(example.indexOf("\"C:")) << Texts::endsEarly(13, 14, u"999");
         QTest::newRow("no separator")
-            << example.left(example.indexOf("999")) << Texts::noSeparator();
+            << example.left(example.indexOf("999")) << Texts::noSeparator(u"999");
         QTest::newRow("quoted separator only")
-            << QByteArray(example).replace("999", "\"999\"") << Texts::noSeparator();
+            << QByteArray(example).replace("999", "\"999\"") << Texts::noSeparator(u"999");
         QTest::newRow("bytes that are not code page 932")
             << QByteArray(example).replace("999", "\x81\x20")
             << Texts::undecodable(example.indexOf("999") + 1);
