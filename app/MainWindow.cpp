@@ -7,11 +7,13 @@
 #include "app/TitlePage.h"
 #include "app/WelcomePage.h"
 #include "controls/Controls.h"
+#include "controls/FontSetup.h"
 #include "controls/PictureButton.h"
 #include "controls/Prompts.h"
 #include "controls/Twips.h"
 #include "core/ReadmeSettings.h"
 #include "core/StepList.h"
+#include "core/Texts.h"
 #include "dialogs/AboutWindow.h"
 #include "dialogs/PreviewWindow.h"
 #include "dialogs/SaveFolderPicker.h"
@@ -32,6 +34,8 @@ namespace {
 
 constexpr auto IconPicture = u":/icon.png";
 constexpr QRect PagePlace = Twips::rect(1920, 720, 4935, 2535);
+// The last page is narrower.
+constexpr int OutputPageWidth = 4815;
 
 // show() alone leaves a minimised window minimised; one that was maximised
 // before comes back maximised.
@@ -52,7 +56,7 @@ MainWindow::MainWindow(const TemplateStore &store, QWidget *parent)
       m_pages{m_welcomePage}
 {
     setObjectName(u"frmMain"_s);
-    setWindowTitle(u"NeatTessel（狂ってないでRead Me 作れ！このボケナス！）"_s);
+    setWindowTitle(u"%1（狂ってないでRead Me 作れ！このボケナス！）"_s.arg(Texts::ProgramName));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
@@ -116,7 +120,7 @@ void MainWindow::buildFrame()
 {
     m_sidebar = Controls::panel(this, u"Shape1"_s, Twips::rect(0, 0, 1815, 4335), Qt::black);
 
-    QFont serif(u"Times New Roman"_s, 12, QFont::Bold);
+    QFont serif(QString::fromUtf16(FontSetup::HeaderFont), 12, QFont::Bold);
     serif.setStyleHint(QFont::Serif);
     serif.setStretch(QFont::Unstretched); // not the narrowed window font's
     // "This Soft" first, so that a screen reader reads the header in order;
@@ -172,12 +176,14 @@ void MainWindow::buildPages()
     // reader, as page 0 does.
     for (QWidget *page : m_pages) {
         if (page != m_welcomePage) {
-            page->setGeometry(PagePlace);
+            QRect place = PagePlace;
+            if (page == m_outputPage)
+                place.setWidth(Twips::toPixels(OutputPageWidth));
+            page->setGeometry(place);
             page->setVisible(false);
             page->stackUnder(m_sidebar);
         }
     }
-    m_outputPage->setGeometry(Twips::rect(1920, 720, 4815, 2535));
     applyTemplate(m_answers);
     m_outputPage->applyChecks(m_answers);
     connect(m_outputPage, &OutputPage::folderPickerRequested, this,

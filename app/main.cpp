@@ -6,9 +6,15 @@
 
 #include <QApplication>
 
+using namespace Qt::StringLiterals;
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    // The name gives the user's data folder its name, whatever the
+    // executable is called; the about window shows the version.
+    QCoreApplication::setApplicationName(u"neattessel"_s);
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(TESSEL_VERSION));
     // Wayland matches the window to the desktop entry of this name.
     QGuiApplication::setDesktopFileName(QString::fromUtf8(TESSEL_APP_ID));
     Accessibility::install();

@@ -20,7 +20,7 @@ void registerSubstitutes()
     // The header's serif: a metric-compatible copy where the original is
     // missing, rather than whatever serif comes first, which may stand taller
     // than its label.
-    QFont::insertSubstitutions(u"Times New Roman"_s, {u"Liberation Serif"_s, u"Tinos"_s});
+    QFont::insertSubstitutions(QString::fromUtf16(HeaderFont), {u"Liberation Serif"_s, u"Tinos"_s});
 }
 
 } // namespace FontSetup

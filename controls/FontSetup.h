@@ -12,6 +12,7 @@ namespace FontSetup {
 
 inline constexpr auto UiFont = u"MS UI Gothic";
 inline constexpr auto FixedFont = u"ＭＳ ゴシック";
+inline constexpr auto HeaderFont = u"Times New Roman";
 
 void registerSubstitutes();
 

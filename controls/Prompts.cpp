@@ -3,6 +3,7 @@
 
 #include "controls/Controls.h"
 #include "controls/HeldKeyFilter.h"
+#include "core/Texts.h"
 
 #include <QInputDialog>
 #include <QLabel>
@@ -50,9 +51,9 @@ void takeHeldKeys(QDialog &box)
 // tag as HTML, loading any picture it names.
 void showMessage(QWidget *parent, const QString &text)
 {
-    if (takeAnswer(QString::fromUtf16(ProgramTitle), text))
+    if (takeAnswer(Texts::ProgramName.toString(), text))
         return;
-    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf16(ProgramTitle), text, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, Texts::ProgramName.toString(), text, QMessageBox::Ok,
                     parent);
     box.setObjectName(u"messageBox"_s);
     box.setTextFormat(Qt::PlainText);

@@ -12,8 +12,6 @@ class QWidget;
 // queue below instead of waiting for a box to appear.
 namespace Prompts {
 
-inline constexpr auto ProgramTitle = u"NeatTessel";
-
 void showMessage(QWidget *parent, const QString &text);
 
 // The typed text; the empty text when the box was cancelled.

@@ -12,6 +12,9 @@
 // and when is decided where the check is made.
 namespace Texts {
 
+// The program's name as the user reads it.
+inline constexpr QStringView ProgramName = u"NeatTessel";
+
 // The captions above the fields, named after the field they stand for.
 namespace Caption {
 inline constexpr QStringView txtTitle = u"ソフトウェアのタイトル";

@@ -4,7 +4,10 @@
 #include "controls/Controls.h"
 #include "controls/PictureButton.h"
 #include "controls/Twips.h"
+#include "core/Texts.h"
 #include "dialogs/SecondaryWindow.h"
+
+#include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
 
@@ -22,9 +25,11 @@ AboutWindow::AboutWindow(const QString &titlePicture, const QString &iconPicture
       m_imgIcon(new PictureButton(u"imgIcon"_s, iconPicture, PictureButton::IconSize,
                                   PictureButton::Role::Image, this)),
       m_imgTitle(SecondaryWindow::titlePicture(this, titlePicture, 1920)),
-      m_label1(
-          line(this, u"Label1"_s, QStringLiteral("NeatTessel Ver." TESSEL_VERSION), 840, 1815)),
-      m_label2(line(this, u"Label2"_s, u"作成者：NeatTessel の開発者"_s, 1200, 3015)),
+      m_label1(line(this, u"Label1"_s,
+                    u"%1 Ver.%2"_s.arg(Texts::ProgramName, QCoreApplication::applicationVersion()),
+                    840, 1815)),
+      m_label2(
+          line(this, u"Label2"_s, u"作成者：%1 の開発者"_s.arg(Texts::ProgramName), 1200, 3015)),
       m_label3(line(this, u"Label3"_s, u"開発環境：C++20 / Qt 6 (Debian 12)"_s, 1440, 3015)),
       m_label4(line(this, u"Label4"_s, u"Webサイト：なし（公開していません）"_s, 1920, 3015)),
       m_label5(line(this, u"Label5"_s, u"Mailアドレス：なし（公開していません）"_s, 2160, 3135)),
@@ -35,5 +40,5 @@ AboutWindow::AboutWindow(const QString &titlePicture, const QString &iconPicture
 {
     SecondaryWindow::setUp(this, u"frmVersion"_s, u"バージョン情報"_s, Twips::size(4875, 3255));
     m_imgIcon->move(Twips::toPixels(120), Twips::toPixels(600));
-    m_imgIcon->setAccessibleName(u"NeatTessel のアイコン"_s);
+    m_imgIcon->setAccessibleName(u"%1 のアイコン"_s.arg(Texts::ProgramName));
 }

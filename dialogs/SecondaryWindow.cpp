@@ -4,6 +4,7 @@
 #include "controls/Controls.h"
 #include "controls/PictureButton.h"
 #include "controls/Twips.h"
+#include "core/Texts.h"
 
 #include <QFont>
 #include <QKeySequence>
@@ -38,7 +39,7 @@ PictureButton *titlePicture(QWidget *window, const QString &picture, int left)
     auto *title = new PictureButton(u"imgTitle"_s, picture, PictureButton::TitleSize,
                                     PictureButton::Role::Image, window);
     title->move(Twips::toPixels(left), 0);
-    title->setAccessibleName(u"NeatTessel"_s);
+    title->setAccessibleName(Texts::ProgramName.toString());
     return title;
 }
 
