@@ -97,8 +97,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     buildPages();
     QIcon icon;
     for (qreal ratio : {1.0, 2.0, 3.0}) {
-        const QString path = PictureButton::variant(QString::fromUtf16(IconPicture), ratio);
-        icon.addPixmap(PictureButton::load(path));
+        const QString path = Picture::variant(QString::fromUtf16(IconPicture), ratio);
+        icon.addPixmap(Picture::load(path));
     }
     setWindowIcon(icon);
     return true;
@@ -133,10 +133,8 @@ void MainWindow::buildFrame()
                     Qt::AlignRight)
         ->setFont(serif);
 
-    m_imgTitle = new PictureButton(u"imgTitle"_s, u":/title.png"_s, PictureButton::TitleSize,
-                                   PictureButton::Role::Button, this);
-    m_imgTitle->move(Twips::toPixels(3840), 0);
-    m_imgTitle->setAccessibleName(u"バージョン情報"_s);
+    m_imgTitle = Controls::pictureButton(this, u"imgTitle"_s, u":/title.png"_s, 3840, 0,
+                                         u"バージョン情報"_s, Picture::TitleSize);
     connect(m_imgTitle, &PictureButton::clicked, this, &MainWindow::showAbout);
 
     m_lblItem = Controls::label(this, u"lblItem"_s, QString(), Twips::rect(120, 840, 1695, 2535),
@@ -146,17 +144,12 @@ void MainWindow::buildFrame()
 
     m_welcomePage->setGeometry(PagePlace);
 
-    const auto button = [this](const QString &name, const QString &picture, int left,
-                               const QString &accessibleName) {
-        auto *b = new PictureButton(name, picture, PictureButton::ButtonSize,
-                                    PictureButton::Role::Button, this);
-        b->move(Twips::toPixels(left), Twips::toPixels(3360));
-        b->setAccessibleName(accessibleName);
-        return b;
-    };
-    m_imgPre = button(u"imgPre"_s, u":/button-preview.png"_s, 2880, u"Preview"_s);
-    m_imgBack = button(u"imgBack"_s, u":/button-back.png"_s, 4200, u"Back"_s);
-    m_imgNext = button(u"imgNext"_s, u":/button-next.png"_s, 5520, u"Next"_s);
+    m_imgPre = Controls::pictureButton(this, u"imgPre"_s, u":/button-preview.png"_s, 2880, 3360,
+                                       u"Preview"_s);
+    m_imgBack =
+        Controls::pictureButton(this, u"imgBack"_s, u":/button-back.png"_s, 4200, 3360, u"Back"_s);
+    m_imgNext =
+        Controls::pictureButton(this, u"imgNext"_s, u":/button-next.png"_s, 5520, 3360, u"Next"_s);
     connect(m_imgPre, &PictureButton::clicked, this, &MainWindow::showPreview);
     connect(m_imgBack, &PictureButton::clicked, this, &MainWindow::back);
     connect(m_imgNext, &PictureButton::clicked, this, &MainWindow::next);

@@ -18,11 +18,11 @@ QAccessibleInterface *describe(const QString &className, QObject *object)
         return new AccessibleButton(button, [button] { Q_EMIT button->clicked(); });
     }
     if (className == u"PictureButton") {
-        auto *const picture = qobject_cast<PictureButton *>(object);
-        if (!picture->isButton())
-            return new QAccessibleWidget(picture, QAccessible::Graphic);
-        return new AccessibleButton(picture, [picture] { Q_EMIT picture->clicked(); });
+        auto *const button = qobject_cast<PictureButton *>(object);
+        return new AccessibleButton(button, [button] { Q_EMIT button->clicked(); });
     }
+    if (className == u"Picture")
+        return new QAccessibleWidget(qobject_cast<Picture *>(object), QAccessible::Graphic);
     // Reached only by classes Qt has no description of, such as the windows.
     auto *const widget = qobject_cast<QWidget *>(object);
     if (widget && className == u"QWidget" && widget->isWindow())

@@ -4,6 +4,7 @@
 #include "controls/CheckBox.h"
 #include "controls/FontSetup.h"
 #include "controls/LabelButton.h"
+#include "controls/PictureButton.h"
 
 #include <QEvent>
 #include <QFont>
@@ -163,6 +164,15 @@ LabelButton *labelButton(QWidget *parent, const QString &name, const QString &ca
     button->setGeometry(place);
     button->setFrameStyle(QFrame::Box | QFrame::Plain);
     button->setLineWidth(1);
+    button->setAccessibleName(accessibleName);
+    return button;
+}
+
+PictureButton *pictureButton(QWidget *parent, const QString &name, const QString &picture, int left,
+                             int top, const QString &accessibleName, QSize size)
+{
+    auto *button = new PictureButton(name, picture, size, parent);
+    button->move(Twips::toPixels(left), Twips::toPixels(top));
     button->setAccessibleName(accessibleName);
     return button;
 }

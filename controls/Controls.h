@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "controls/Picture.h"
 #include "core/ReadmeSettings.h"
 
 #include <QRect>
@@ -9,6 +10,7 @@
 #include <Qt>
 
 class LabelButton;
+class PictureButton;
 class QCheckBox;
 class QColor;
 class QFont;
@@ -66,6 +68,12 @@ QCheckBox *checkBox(QWidget *parent, const QString &name, const QString &caption
 // `accessibleName` says what it does where the caption does not.
 LabelButton *labelButton(QWidget *parent, const QString &name, const QString &caption,
                          const QRect &place, const QString &accessibleName);
+
+// A picture that serves as a button, its top left corner at `left`, `top`
+// (twips). `accessibleName` says what it does.
+PictureButton *pictureButton(QWidget *parent, const QString &name, const QString &picture, int left,
+                             int top, const QString &accessibleName,
+                             QSize size = Picture::ButtonSize);
 
 [[nodiscard]] QStringList entries(const QListWidget *list);
 void setEntries(QListWidget *list, const QStringList &entries);

@@ -1,57 +1,19 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "controls/Twips.h"
+#include "controls/Picture.h"
 
-#include <QPixmap>
-#include <QSize>
-#include <QString>
-#include <QWidget>
-
-// An image, and where it reacts to a click an image that serves as a button.
-// It draws its picture (a PNG resource such as ":/title.png", shipped also
-// as "@2x" and "@3x") at its own fixed size, taking the variant that suits
-// the screen's device pixel ratio, so it stays crisp and keeps its size
-// whatever the picture. When clickable it takes the focus with Tab and
-// presses with Space or Enter.
-class PictureButton : public QWidget
+// A picture that serves as a button: a click presses it, it takes the focus
+// with Tab and presses with Space or Enter.
+class PictureButton : public Picture
 {
     Q_OBJECT
 public:
-    enum class Role { Image, Button };
-
-    // The sizes the windows show their pictures at: the title picture, the
-    // buttons (Preview, Back, Next, OK, Cancel) and the icon.
-    static constexpr QSize TitleSize = Twips::size(3000, 600);
-    static constexpr QSize ButtonSize = Twips::size(1200, 375);
-    static constexpr QSize IconSize = Twips::size(480, 480);
-
-    PictureButton(const QString &name, const QString &picture, QSize size, Role role,
-                  QWidget *parent);
-
-    // The resource path of the picture shown, so another window can show the
-    // same picture.
-    [[nodiscard]] QString picture() const { return m_picture; }
-    [[nodiscard]] bool isButton() const { return m_role == Role::Button; }
-    void setPicture(const QString &picture);
-
-    // The resource path of `picture`'s variant for a device pixel ratio:
-    // the plain file up to 1, "@2x" up to 2, "@3x" above.
-    [[nodiscard]] static QString variant(const QString &picture, qreal devicePixelRatio);
-    // The PNG at `path`, read as one: asked to guess, Qt first loads every
-    // image plugin it has (SVG and JPEG among them) to ask each whether it
-    // reads the file.
-    [[nodiscard]] static QPixmap load(const QString &path);
+    PictureButton(const QString &name, const QString &picture, QSize size, QWidget *parent);
 
 Q_SIGNALS:
     void clicked();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-
-private:
-    const Role m_role;
-    QString m_picture;
-    QPixmap m_pixmap; // the variant last drawn
-    QString m_pixmapPath;
 };

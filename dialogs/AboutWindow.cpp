@@ -2,7 +2,7 @@
 #include "dialogs/AboutWindow.h"
 
 #include "controls/Controls.h"
-#include "controls/PictureButton.h"
+#include "controls/Picture.h"
 #include "controls/Twips.h"
 #include "core/Texts.h"
 #include "dialogs/SecondaryWindow.h"
@@ -22,8 +22,7 @@ QLabel *line(QWidget *window, const QString &name, const QString &text, int top,
 
 AboutWindow::AboutWindow(const QString &titlePicture, const QString &iconPicture)
     : m_shape1(Controls::panel(this, u"Shape1"_s, Twips::rect(0, 0, 735, 3255), Qt::black)),
-      m_imgIcon(new PictureButton(u"imgIcon"_s, iconPicture, PictureButton::IconSize,
-                                  PictureButton::Role::Image, this)),
+      m_imgIcon(new Picture(u"imgIcon"_s, iconPicture, Picture::IconSize, this)),
       m_imgTitle(SecondaryWindow::titlePicture(this, titlePicture, 1920)),
       m_label1(line(this, u"Label1"_s,
                     u"%1 Ver.%2"_s.arg(Texts::ProgramName, QCoreApplication::applicationVersion()),

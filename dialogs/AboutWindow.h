@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-class PictureButton;
+class Picture;
 class QLabel;
 
 // The window frmVersion: the program's name, version, author and contact
@@ -18,8 +18,8 @@ public:
 
 private:
     QWidget *const m_shape1;
-    PictureButton *const m_imgIcon;
-    PictureButton *const m_imgTitle;
+    Picture *const m_imgIcon;
+    Picture *const m_imgTitle;
     QLabel *const m_label1;
     QLabel *const m_label2;
     QLabel *const m_label3;

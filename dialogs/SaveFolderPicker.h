@@ -5,6 +5,7 @@
 
 class DriveList;
 class FolderList;
+class Picture;
 class PictureButton;
 class QLabel;
 
@@ -25,7 +26,7 @@ Q_SIGNALS:
 private:
     void choose();
 
-    PictureButton *const m_imgTitle;
+    Picture *const m_imgTitle;
     QLabel *const m_label1;
     DriveList *const m_drive1;
     FolderList *const m_dir1;

@@ -34,37 +34,23 @@ void closeOnEscape(QWidget *window)
     QObject::connect(shortcut, &QShortcut::activated, window, &QWidget::close);
 }
 
-PictureButton *titlePicture(QWidget *window, const QString &picture, int left)
+Picture *titlePicture(QWidget *window, const QString &picture, int left)
 {
-    auto *title = new PictureButton(u"imgTitle"_s, picture, PictureButton::TitleSize,
-                                    PictureButton::Role::Image, window);
+    auto *title = new Picture(u"imgTitle"_s, picture, Picture::TitleSize, window);
     title->move(Twips::toPixels(left), 0);
     title->setAccessibleName(Texts::ProgramName.toString());
     return title;
 }
 
-namespace {
-
-PictureButton *pickerButton(QWidget *window, const QString &name, const QString &picture, int left,
-                            int top, const QString &accessibleName)
-{
-    auto *button = new PictureButton(name, picture, PictureButton::ButtonSize,
-                                     PictureButton::Role::Button, window);
-    button->move(Twips::toPixels(left), Twips::toPixels(top));
-    button->setAccessibleName(accessibleName);
-    return button;
-}
-
-} // namespace
-
 PictureButton *okButton(QWidget *window, int top)
 {
-    return pickerButton(window, u"imgOK"_s, u":/button-ok.png"_s, 360, top, u"OK"_s);
+    return Controls::pictureButton(window, u"imgOK"_s, u":/button-ok.png"_s, 360, top, u"OK"_s);
 }
 
 PictureButton *cancelButton(QWidget *window, int top)
 {
-    return pickerButton(window, u"imgCancel"_s, u":/button-cancel.png"_s, 1680, top, u"Cancel"_s);
+    return Controls::pictureButton(window, u"imgCancel"_s, u":/button-cancel.png"_s, 1680, top,
+                                   u"Cancel"_s);
 }
 
 void addSideBars(QWidget *window, int right, int height)

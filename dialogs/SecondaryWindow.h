@@ -4,6 +4,7 @@
 #include <QSize>
 #include <QString>
 
+class Picture;
 class PictureButton;
 class QWidget;
 
@@ -23,7 +24,7 @@ void setUp(QWidget *window, const QString &name, const QString &caption, QSize c
 void closeOnEscape(QWidget *window);
 
 // The main window's title picture, at `left` twips along the top edge.
-[[nodiscard]] PictureButton *titlePicture(QWidget *window, const QString &picture, int left);
+[[nodiscard]] Picture *titlePicture(QWidget *window, const QString &picture, int left);
 
 // The picture buttons OK and Cancel of a picker, `top` twips down.
 [[nodiscard]] PictureButton *okButton(QWidget *window, int top);

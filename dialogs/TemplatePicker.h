@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+class Picture;
 class PictureButton;
 class QLabel;
 class QListWidget;
@@ -35,7 +36,7 @@ private:
     void loadSelected();
 
     const TemplateStore m_store;
-    PictureButton *const m_imgTitle;
+    Picture *const m_imgTitle;
     QLabel *const m_label1;
     QListWidget *const m_listTemplate;
     PictureButton *const m_imgOK;

@@ -2,7 +2,7 @@
 #include "TopLevels.h"
 
 #include "controls/FontSetup.h"
-#include "controls/PictureButton.h"
+#include "controls/Picture.h"
 #include "dialogs/AboutWindow.h"
 
 #include <QApplication>
@@ -70,7 +70,7 @@ private Q_SLOTS:
                      qPrintable(u"off centre by (%1, %2)"_s.arg(offset.x()).arg(offset.y())));
             for (const auto &[name, picture] : {std::pair{u"imgTitle"_s, u":/title.png"_s},
                                                 std::pair{u"imgIcon"_s, u":/icon.png"_s}}) {
-                auto *image = window->findChild<PictureButton *>(name);
+                auto *image = window->findChild<Picture *>(name);
                 QVERIFY2(image && image->picture() == picture, qPrintable(name));
                 const QImage drawn = image->grab().toImage();
                 QImage blank(drawn.size(), drawn.format());

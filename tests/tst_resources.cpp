@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "controls/PictureButton.h"
+#include "controls/Picture.h"
 
 #include <QImage>
 #include <QTest>
@@ -28,7 +28,7 @@ private Q_SLOTS:
             const QString path = u":/%1.png"_s.arg(QLatin1StringView(name));
             for (int scale : {1, 2, 3}) {
                 QTest::addRow("%s@%dx", name, scale)
-                    << PictureButton::variant(path, scale) << size * scale;
+                    << Picture::variant(path, scale) << size * scale;
             }
         }
     }
@@ -36,7 +36,7 @@ private Q_SLOTS:
     void pictureLoads()
     {
         QFETCH(QString, path);
-        const QImage image = PictureButton::load(path).toImage();
+        const QImage image = Picture::load(path).toImage();
         QVERIFY2(!image.isNull(), qPrintable(path));
         QTEST(image.size(), "size");
     }
@@ -57,7 +57,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, picture);
         QFETCH(qreal, ratio);
-        QTEST(PictureButton::variant(picture, ratio), "variant");
+        QTEST(Picture::variant(picture, ratio), "variant");
     }
 };
 
