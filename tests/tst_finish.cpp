@@ -250,8 +250,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("nameBytes"); // of "<title>.tmp"; UTF-16 units on Windows
         QTest::addColumn<bool>("saved");
-        QTest::newRow("longest file name the system takes") << 255 << true;
-        QTest::newRow("one byte longer") << 256 << false;
+        QTest::addColumn<bool>("windowsRules"); // only prepared, by Windows' rules
+        QTest::newRow("longest file name the system takes") << 255 << true << false;
+        QTest::newRow("one byte longer") << 256 << false << false;
+        // Windows counts UTF-16 units, not the bytes of a Linux file name.
+        QTest::newRow("200 Japanese characters by Windows' rules") << 204 << true << true;
+        QTest::newRow("256 units by Windows' rules") << 256 << false << true;
     }
 
     // The title mixes three-byte characters with one-byte ones, so counting
@@ -262,6 +266,17 @@ private Q_SLOTS:
     {
         QFETCH(int, nameBytes);
         QFETCH(bool, saved);
+        QFETCH(bool, windowsRules);
+        if (windowsRules) {
+            ReadmeSettings s = ReadmeSettings::atStartup();
+            s.txtTitle = QString(nameBytes - 4, u'あ');
+            const QString problem =
+                TemplateStore(u"/nonexistent"_s, PathStyle::Windows).prepare(s).problem;
+            QCOMPARE(problem.isEmpty(), saved);
+            QVERIFY2(problem.contains(saved ? QString() : Texts::tooLongForFileName()),
+                     qPrintable(problem));
+            return;
+        }
         QTemporaryDir root;
         const QDir dir(root.path());
         QVERIFY(dir.mkdir(u"out"_s) && dir.mkdir(u"store"_s));
