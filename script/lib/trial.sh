@@ -10,7 +10,27 @@
 #                            starts EXE (making the Wine prefix first when it
 #                            is new), walks the wizard to its end and waits
 #                            for the template it saves as STORE/.tmp
+#   trial_home               makes the unprivileged user $trial_user when
+#                            missing; prints the user's home
+#   as_trial_user PREFIX CMD...
+#                            runs CMD as $trial_user with the Wine prefix
+#                            PREFIX, with nothing of this shell's environment
 source "$(dirname "${BASH_SOURCE[0]}")/windows.sh"
+
+trial_user=neattessel-trial
+
+trial_home() {
+    id "$trial_user" >/dev/null 2>&1 || useradd --create-home --shell /bin/bash "$trial_user"
+    getent passwd "$trial_user" | cut -d: -f6
+}
+
+as_trial_user() {
+    local prefix="$1" home
+    shift
+    home=$(getent passwd "$trial_user" | cut -d: -f6)
+    runuser -u "$trial_user" -- env -i HOME="$home" USER="$trial_user" PATH="$PATH" LANG=C.UTF-8 \
+        WINEPREFIX="$prefix" "${wine_environment[@]}" "$@"
+}
 
 wait_for_main_window() {
     for _ in $(seq 120); do

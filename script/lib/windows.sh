@@ -6,6 +6,17 @@
 # this file and common.sh set.
 #   $triplet, $toolchain     the MinGW-w64 target and its CMake toolchain file
 #   $build_windows           the build folder, build-windows/
+#   $shipped_qt              the Qt binaries the zip and the MSI ship, each as
+#                            "<path in Qt's prefix>:<what it is>"
+#   $wine_environment        the variables every Wine run gets: no debug
+#                            output, no Mono or Gecko prompt
+#   shipped_path ENTRY       prints the path in Qt's prefix of an entry of
+#                            $shipped_qt (bin/Qt6Gui.dll)
+#   shipped_name ENTRY       prints where the zip holds it (Qt6Gui.dll,
+#                            platforms/qwindows.dll)
+#   host_cmake_dir           prints the folder of the host Qt's CMake files
+#   debian_release           prints the Debian release of this machine,
+#                            "Debian 12"
 #   cache_value NAME         prints the value of NAME in build-windows/'s
 #                            CMake cache
 #   package_name             prints the name of the zip's folder,
@@ -28,6 +39,33 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 triplet=x86_64-w64-mingw32
 toolchain="$root/cmake/mingw-w64-x86_64.cmake"
 build_windows="$root/build-windows"
+shipped_qt=(
+    "bin/Qt6Core.dll:Qt Core"
+    "bin/Qt6Gui.dll:Qt GUI"
+    "bin/Qt6Widgets.dll:Qt Widgets"
+    "plugins/platforms/qwindows.dll:Windows 用プラットフォームプラグイン"
+    "plugins/styles/qwindowsvistastyle.dll:Windows Vista スタイル"
+)
+wine_environment=(WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml=")
+
+shipped_path() {
+    echo "${1%%:*}"
+}
+
+shipped_name() {
+    local path="${1%%:*}"
+    path="${path#bin/}"
+    echo "${path#plugins/}"
+}
+
+host_cmake_dir() {
+    echo "/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake"
+}
+
+debian_release() {
+    # shellcheck disable=SC1091 # the system's, not ours
+    (. /etc/os-release && echo "Debian $VERSION_ID")
+}
 
 cache_value() {
     sed -n "s/^$1:[A-Z]*=//p" "$build_windows/CMakeCache.txt"
@@ -42,7 +80,7 @@ zip_path() {
 }
 
 use_wine_prefix() {
-    export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEPREFIX="$1" "${wine_environment[@]}"
     unset DISPLAY
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         echo "Creating the Wine prefix $WINEPREFIX"
