@@ -64,7 +64,6 @@ QStringList valuesCarried(const Field &field, const ReadmeSettings &settings, Ca
         return values;
     switch (field.kind) {
     case Kind::Text:
-        return field.readmeLabel.isEmpty() ? QStringList() : values;
     case Kind::LineStyle:
     case Kind::ChosenHeadings:
         return values;

@@ -19,12 +19,12 @@ namespace SettingsFields {
 
 // What a field is, and so how much of it the ReadMe carries.
 enum class Kind {
-    Text,      // a value of its own; the ReadMe carries it whole when it has a label
-    LineStyle, // the ReadMe's rule lines are made of it
-    Brackets,  // the ReadMe carries only its first and last character
-    FileName,  // the ReadMe's file name and folder, never its text
-    Folder,
-    AvailableHeadings, // the headings left unchosen, never in the ReadMe
+    Text,              // a line of its own in the ReadMe, after its label
+    LineStyle,         // the ReadMe's rule lines are made of it
+    Brackets,          // the ReadMe carries only its first and last character
+    FileName,          // names the ReadMe; never in its text
+    Folder,            // holds the ReadMe; never in its text
+    AvailableHeadings, // the headings left unchosen; never in the ReadMe
     ChosenHeadings,    // one heading line each in the ReadMe
 };
 
@@ -34,7 +34,7 @@ struct Field
     QString ReadmeSettings::*text;     // the member, for a single value
     QStringList ReadmeSettings::*list; // the member, for a list
     QString caption;
-    QStringView readmeLabel; // empty when the ReadMe has no line of its own
+    QStringView readmeLabel; // of a Text field; empty for the others
     int templateLine;        // 1-based; 0 for the lists, which follow the lines
 };
 

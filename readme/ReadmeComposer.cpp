@@ -57,7 +57,7 @@ QString compose(const ReadmeSettings &s)
 
     appendRuleLine(text, s.cmbLine);
     for (const SettingsFields::Field &field : SettingsFields::fields()) {
-        if (!field.readmeLabel.isEmpty())
+        if (field.kind == SettingsFields::Kind::Text)
             appendFieldLine(text, brackets, field.readmeLabel, s.*field.text);
     }
     appendRuleLine(text, s.cmbLine);
