@@ -217,7 +217,7 @@ private Q_SLOTS:
     // the page, then the pictures.
     void keyboardWalksTheWizard()
     {
-        QApplication::setActiveWindow(m_window.get());
+        m_window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QCOMPARE(QApplication::focusWidget(), child(u"imgNext"_s));
         for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter, Qt::Key_Space})

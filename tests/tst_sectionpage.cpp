@@ -28,7 +28,7 @@ private Q_SLOTS:
     {
         m_editor = std::make_unique<SectionPage>(nullptr);
         m_editor->show();
-        QApplication::setActiveWindow(m_editor.get());
+        m_editor->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(m_editor.get()));
         m_left = m_editor->findChild<QListWidget *>(u"list2Left"_s);
         m_right = m_editor->findChild<QListWidget *>(u"List2Right"_s);

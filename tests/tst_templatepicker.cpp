@@ -158,7 +158,7 @@ private Q_SLOTS:
             // A window manager gives the focus back when a box closes; the
             // test's platform does not.
             if (!QGuiApplication::focusWindow() && m_picker)
-                QApplication::setActiveWindow(m_picker);
+                UserInput::activate(m_picker);
         });
         QCOMPARE(boxes, 1);
         QVERIFY(openAtRelease);

@@ -5,7 +5,6 @@
 
 #include "controls/FontSetup.h"
 
-#include <QApplication>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -29,7 +28,7 @@ bool MainWindowFixture::openWindow(Wait wait, PathStyle style)
     m_window->show();
     if (wait == Wait::Exposed)
         return QTest::qWaitForWindowExposed(m_window.get());
-    QApplication::setActiveWindow(m_window.get());
+    m_window->activateWindow();
     return QTest::qWaitForWindowActive(m_window.get());
 }
 

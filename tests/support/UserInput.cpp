@@ -6,6 +6,7 @@
 #include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QWheelEvent>
+#include <qpa/qwindowsysteminterface.h>
 
 namespace UserInput {
 
@@ -33,6 +34,23 @@ void clickRow(QListWidget *list, int row)
 {
     const QRect rect = list->visualItemRect(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+}
+
+// Qt 6.7 renamed the platform's report from handleWindowActivated to
+// handleFocusWindowChanged; the one this Qt has is called.
+template<typename System = QWindowSystemInterface>
+static void reportFocusWindow(QWindow *window)
+{
+    using Delivery = QWindowSystemInterface::SynchronousDelivery;
+    if constexpr (requires { System::template handleFocusWindowChanged<Delivery>(window); })
+        System::template handleFocusWindowChanged<Delivery>(window, Qt::ActiveWindowFocusReason);
+    else
+        System::template handleWindowActivated<Delivery>(window, Qt::ActiveWindowFocusReason);
+}
+
+void activate(QWidget *widget)
+{
+    reportFocusWindow(widget->window()->windowHandle());
 }
 
 } // namespace UserInput

@@ -22,4 +22,8 @@ void turnWheel(QWidget *widget, int notches);
 
 void clickRow(QListWidget *list, int row);
 
+// Makes the window of `widget` the active one at once, as the platform
+// reports it when the window manager gives it the focus.
+void activate(QWidget *widget);
+
 } // namespace UserInput
