@@ -44,7 +44,7 @@ qt_mingw_packages=(
 # fonts' licence from their package.
 windows_packages=(
     "${qt_mingw_packages[@]}" "${font_packages[@]}" fonts-dejavu-core
-    file zip unzip wine wine64 xvfb xauth x11-utils xdotool wixl msitools
+    file zip unzip wine wine64 xvfb xauth x11-utils xdotool wixl msitools faketime
 )
 
 use_utf8_locale() {
