@@ -33,7 +33,7 @@ test_packages=(
 )
 # bench_startup watches windows appear on a virtual X display.
 bench_packages=("${test_packages[@]}" libbenchmark-dev libxcb-damage0-dev)
-fuzz_packages=("${program_packages[@]}" clang libclang-rt-14-dev)
+fuzz_packages=("${program_packages[@]}" clang libclang-rt-dev)
 package_packages=(dpkg-dev debhelper lintian)
 # Qt for MinGW is built from Debian's source package with the host's Qt tools.
 qt_mingw_packages=(
