@@ -17,9 +17,6 @@
 #                            caller's folder, with /proc, /sys, /dev and each
 #                            DIR mounted at its own path; the mounts live in a
 #                            mount namespace of their own and end with CMD
-#   root_packages ROOT PKG...
-#                            reads the archive's lists into ROOT when they are
-#                            an hour old, and installs those of PKG it lacks
 #   remove_root ROOT         removes ROOT, which nothing may have mounted
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 tessel_cache="${XDG_CACHE_HOME:-$HOME/.cache}/neattessel"
@@ -78,7 +75,7 @@ fresh_root() {
 
 # Runs in the new mount namespace, as root: mounts, then enters the root.
 enter_root() {
-    local target="$1" user="$2" dir
+    local target="$1" user="$2"
     shift 2
     mount -t proc proc "$target/proc"
     mount --rbind /sys "$target/sys"
@@ -102,28 +99,6 @@ in_root() {
     as_root env HOME="$HOME" XDG_CACHE_HOME="${XDG_CACHE_HOME:-$HOME/.cache}" \
         unshare --mount --propagation private \
         bash -c "$(declare -f enter_root); enter_root \"\$@\"" _ "$target" "$@"
-}
-
-# Runs in a root, as root.
-update_and_install() {
-    local stamp=/var/lib/apt/lists/neattessel-read
-    if [ -z "$(find "$stamp" -mmin -60 2>/dev/null)" ]; then
-        apt-get update -q
-        touch "$stamp"
-    fi
-    mapfile -t missing < <(missing_packages "$@")
-    if [ ${#missing[@]} -gt 0 ]; then
-        echo "Installing: ${missing[*]}"
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
-        apt-get clean
-    fi
-}
-
-root_packages() {
-    local target="$1"
-    shift
-    (cd / && in_root "$target" 0:0 -- \
-        bash -c "$(declare -f missing_packages update_and_install); update_and_install \"\$@\"" _ "$@") >&2
 }
 
 remove_root() {
