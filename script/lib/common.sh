@@ -35,15 +35,17 @@ test_packages=(
 bench_packages=("${test_packages[@]}" libbenchmark-dev libxcb-damage0-dev)
 fuzz_packages=("${program_packages[@]}" clang libclang-rt-dev)
 package_packages=(dpkg-dev debhelper lintian)
-# Qt for MinGW is built from Debian's source package with the host's Qt tools.
+# Qt for MinGW and the program are cross-built in a Debian 13 root, from
+# Debian's source package with the root's Qt tools.
 qt_mingw_packages=(
     "${build_packages[@]}" dpkg-dev xz-utils patch
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
 )
-# The title and button pictures hold DejaVu's outlines: the zip carries the
-# fonts' licence from their package.
+# What this machine needs to make that root, to look into what was built,
+# to pack it and to run it under Wine. The title and button pictures hold
+# DejaVu's outlines: the zip carries the fonts' licence from their package.
 windows_packages=(
-    "${qt_mingw_packages[@]}" "${font_packages[@]}" fonts-dejavu-core
+    debootstrap binutils-mingw-w64-x86-64 "${font_packages[@]}" fonts-dejavu-core
     file zip unzip wine wine64 xvfb xauth x11-utils xdotool wixl msitools faketime
 )
 

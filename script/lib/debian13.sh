@@ -16,7 +16,12 @@
 #                            runs CMD in ROOT as USER ("uid:gid"), in the
 #                            caller's folder, with /proc, /sys, /dev and each
 #                            DIR mounted at its own path; the mounts live in a
-#                            mount namespace of their own and end with CMD
+#                            mount namespace of their own and end with CMD.
+#                            Of the environment only SOURCE_DATE_EPOCH goes
+#                            in, which strip and rcc write into what they make
+#   root_packages ROOT PKG...
+#                            reads the archive's lists into ROOT when they are
+#                            an hour old, and installs those of PKG it lacks
 #   remove_root ROOT         removes ROOT, which nothing may have mounted
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 tessel_cache="${XDG_CACHE_HOME:-$HOME/.cache}/neattessel"
@@ -89,6 +94,7 @@ enter_root() {
     shift
     # shellcheck disable=SC2016 # expanded by the shell in the root
     chroot --userspec="$user" "$target" env -i HOME="$HOME" XDG_CACHE_HOME="${XDG_CACHE_HOME:-}" \
+        ${SOURCE_DATE_EPOCH:+SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH"} \
         PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 TESSEL_ROOT="$target" \
         bash -c 'cd "$1" && shift && exec "$@"' _ "$PWD" "$@"
 }
@@ -97,8 +103,30 @@ in_root() {
     local target="$1"
     shift
     as_root env HOME="$HOME" XDG_CACHE_HOME="${XDG_CACHE_HOME:-$HOME/.cache}" \
-        unshare --mount --propagation private \
+        ${SOURCE_DATE_EPOCH:+SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH"} unshare --mount --propagation private \
         bash -c "$(declare -f enter_root); enter_root \"\$@\"" _ "$target" "$@"
+}
+
+# Runs in a root, as root.
+update_and_install() {
+    local stamp=/var/lib/apt/lists/neattessel-read
+    if [ -z "$(find "$stamp" -mmin -60 2>/dev/null)" ]; then
+        apt-get update -q
+        touch "$stamp"
+    fi
+    mapfile -t missing < <(missing_packages "$@")
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+        apt-get clean
+    fi
+}
+
+root_packages() {
+    local target="$1"
+    shift
+    (cd / && in_root "$target" 0:0 -- \
+        bash -c "$(declare -f missing_packages update_and_install); update_and_install \"\$@\"" _ "$@") >&2
 }
 
 remove_root() {

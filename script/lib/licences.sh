@@ -76,7 +76,7 @@ copy_licence_texts() {
 licence_index() {
     local qt="$1" dir="$2" version="$3"
     local notices="$qt/licenses" runtime qt_version qt_upstream entry name module release
-    release=$(debian_release)
+    release=$windows_release
     runtime="  GCC と MinGW-w64 のランタイム（静的リンク）─ $(cut -f1 "$notices/runtime/runtime.tsv" \
         | sed 's/^/runtime-/; s/$/.txt/' | joined)"
     qt_version=$(sed -n 's/^Version: //p' "$qt"/source/qt6-base_*.dsc)
@@ -122,7 +122,7 @@ licence_index() {
 source_notes() {
     local qt="$1" version="$2" commit="$3"
     local notices="$qt/licenses" qt_version dsc runtime_sources sha file release entry
-    release=$(debian_release)
+    release=$windows_release
     qt_version=$(sed -n 's/^Version: //p' "$qt"/source/qt6-base_*.dsc)
     dsc=$(basename "$qt"/source/qt6-base_*.dsc)
     runtime_sources=$(cut -f1,2 "$notices/runtime/runtime.tsv" | sed 's/\t/ /' | joined)
@@ -150,7 +150,7 @@ source_notes() {
         fi
         echo "    qt6-base\\$(basename "$file")  sha256 $sha"
     done
-    echo "  これに qt6-base\\qt6-base-opengl-off.patch を当て、qt6-base\\configure.txt のとおりに、"
+    echo "  これに qt6-base\\qt6-base-features-off.patch を当て、qt6-base\\configure.txt のとおりに、"
     echo "  qt6-base\\mingw-w64-x86_64.cmake（MinGW-w64 の GCC でのクロスビルド）でビルドしました。"
     echo
     echo "GCC と MinGW-w64 のランタイム"
@@ -165,7 +165,7 @@ source_notes() {
     echo "        g++-mingw-w64-x86-64-posix"
     echo "    dpkg-source -x $dsc"
     echo "    cd qt6-base-${qt_version%%-*}"
-    echo "    patch -p1 < ../qt6-base-opengl-off.patch"
+    echo "    patch -p1 < ../qt6-base-features-off.patch"
     echo "    （configure.txt の cmake のコマンド）"
     echo
     echo "  できた Qt のフォルダの次のファイルを、neattessel.exe のフォルダの右側の名前のファイルと"

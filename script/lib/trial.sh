@@ -8,8 +8,9 @@
 #                            window; fails if it does not show
 #   start_and_save_template EXE STORE
 #                            starts EXE (making the Wine prefix first when it
-#                            is new), walks the wizard to its end and waits
-#                            for the template it saves as STORE/.tmp
+#                            is new), clicks into its window, walks the wizard
+#                            to its end and waits for the template it saves
+#                            as STORE/.tmp
 #   trial_home               makes the unprivileged user $trial_user when
 #                            missing; prints the user's home
 #   as_trial_user PREFIX CMD...
@@ -47,6 +48,13 @@ start_and_save_template() {
     wine "$exe" &
     wait_for_main_window || true
     sleep 2
+    # No window manager gives the new window the focus, as a desktop does:
+    # the user clicks into it first, on its top left corner, where nothing
+    # reacts to a click.
+    local id
+    id=$(xdotool search --name '^NeatTessel' | head -n 1)
+    xdotool mousemove --window "$id" 4 4 click 1
+    sleep 1
     for _ in 1 2 3 4 5; do
         xdotool key Return
         sleep 1

@@ -1,9 +1,9 @@
 # SPDX-License-Identifier: MIT
 # shellcheck shell=bash disable=SC2034 # the paths are for the scripts that source this
-# Sourced by the scripts of the Windows build, never run; sources common.sh.
-# Where the build lives, and how what it built runs under Wine. Sourcing it
-# only sets these; each function reads nothing but its arguments and what
-# this file and common.sh set.
+# Sourced by the scripts of the Windows build, never run; sources
+# debian13.sh. Where the build lives and is made, and how what it built runs
+# under Wine. Sourcing it only sets these; each function reads nothing but its
+# arguments and what this file and debian13.sh set.
 #   $triplet, $toolchain     the MinGW-w64 target and its CMake toolchain file
 #   $build_windows           the build folder, build-windows/
 #   $shipped_qt              the Qt binaries the zip and the MSI ship, each as
@@ -14,9 +14,16 @@
 #                            $shipped_qt (bin/Qt6Gui.dll)
 #   shipped_name ENTRY       prints where the zip holds it (Qt6Gui.dll,
 #                            platforms/qwindows.dll)
+#   $windows_release         the Debian release that builds Qt and the
+#                            program for Windows, "Debian 13": Qt's cross
+#                            build needs host tools of its own version, and
+#                            that release packages them
+#   in_windows_root CMD...   runs CMD as the caller in the Debian 13 root
+#                            where the Windows build is made, with the clone
+#                            and the cache mounted (CMD itself when already
+#                            in it); makes the root on first use and installs
+#                            what building needs into it
 #   host_cmake_dir           prints the folder of the host Qt's CMake files
-#   debian_release           prints the Debian release of this machine,
-#                            "Debian 12"
 #   cache_value NAME         prints the value of NAME in build-windows/'s
 #                            CMake cache
 #   package_name             prints the name of the zip's folder,
@@ -35,7 +42,7 @@
 #                            the same files give the same bytes: entries in
 #                            byte order of their names, each dated EPOCH (in
 #                            seconds), no extra fields
-source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/debian13.sh"
 triplet=x86_64-w64-mingw32
 toolchain="$root/cmake/mingw-w64-x86_64.cmake"
 build_windows="$root/build-windows"
@@ -44,9 +51,23 @@ shipped_qt=(
     "bin/Qt6Gui.dll:Qt GUI"
     "bin/Qt6Widgets.dll:Qt Widgets"
     "plugins/platforms/qwindows.dll:Windows 用プラットフォームプラグイン"
-    "plugins/styles/qwindowsvistastyle.dll:Windows Vista スタイル"
+    "plugins/styles/qmodernwindowsstyle.dll:Windows 11 と Windows Vista のスタイル"
 )
 wine_environment=(WINEDEBUG=-all "WINEDLLOVERRIDES=mscoree,mshtml=")
+
+windows_release="Debian 13"
+
+in_windows_root() {
+    if [ -n "${TESSEL_ROOT:-}" ]; then
+        "$@"
+        return
+    fi
+    local target="$roots/debian-13-windows"
+    [ -d "$target" ] || as_root cp -a "$(base_root)" "$target"
+    root_packages "$target" "${qt_mingw_packages[@]}"
+    mkdir -p "$tessel_cache"
+    in_root "$target" "$(id -u):$(id -g)" "$root" "$tessel_cache" -- "$@"
+}
 
 shipped_path() {
     echo "${1%%:*}"
@@ -59,12 +80,7 @@ shipped_name() {
 }
 
 host_cmake_dir() {
-    echo "/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake"
-}
-
-debian_release() {
-    # shellcheck disable=SC1091 # the system's, not ours
-    (. /etc/os-release && echo "Debian $VERSION_ID")
+    echo "/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH 2>/dev/null)/cmake"
 }
 
 cache_value() {
