@@ -14,7 +14,8 @@
 #                            base
 #   in_root ROOT USER DIR... -- CMD...
 #                            runs CMD in ROOT as USER ("uid:gid"), in the
-#                            caller's folder, with /proc, /sys, /dev and each
+#                            caller's folder (the first DIR when the root has
+#                            no such folder), with /proc, /sys, /dev and each
 #                            DIR mounted at its own path; the mounts live in a
 #                            mount namespace of their own and end with CMD.
 #                            Of the environment only SOURCE_DATE_EPOCH goes
@@ -80,7 +81,7 @@ fresh_root() {
 
 # Runs in the new mount namespace, as root: mounts, then enters the root.
 enter_root() {
-    local target="$1" user="$2"
+    local target="$1" user="$2" first="$3"
     shift 2
     mount -t proc proc "$target/proc"
     mount --rbind /sys "$target/sys"
@@ -92,11 +93,13 @@ enter_root() {
         shift
     done
     shift
+    # The command starts in the caller's folder, or in the first folder
+    # mounted when the caller's is not in the root.
     # shellcheck disable=SC2016 # expanded by the shell in the root
     chroot --userspec="$user" "$target" env -i HOME="$HOME" XDG_CACHE_HOME="${XDG_CACHE_HOME:-}" \
         ${SOURCE_DATE_EPOCH:+SOURCE_DATE_EPOCH="$SOURCE_DATE_EPOCH"} \
         PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 TESSEL_ROOT="$target" \
-        bash -c 'cd "$1" && shift && exec "$@"' _ "$PWD" "$@"
+        bash -c '{ cd "$1" 2>/dev/null || cd "$2"; } && shift 2 && exec "$@"' _ "$PWD" "$first" "$@"
 }
 
 in_root() {
